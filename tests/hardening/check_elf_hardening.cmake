@@ -1,0 +1,71 @@
+# Script mode: checks a Linux executable for the exploit mitigations the
+# build asks for. -DBINARY=<file> -DREADELF=<readelf>; with -DFORTIFY=ON
+# also -DCOMPILE_COMMANDS=<compile_commands.json> -DSOURCES=<dir|dir...>.
+function(readelf_output out)
+  execute_process(COMMAND "${READELF}" ${ARGN} "${BINARY}"
+    OUTPUT_VARIABLE _text RESULT_VARIABLE _rc ERROR_VARIABLE _err)
+  if(NOT _rc EQUAL 0)
+    message(FATAL_ERROR "readelf ${ARGN} failed: ${_err}")
+  endif()
+  set(${out} "${_text}" PARENT_SCOPE)
+endfunction()
+
+set(failures "")
+readelf_output(header -hW)
+readelf_output(segments -lW)
+readelf_output(dynamic -dW)
+readelf_output(symbols --dyn-syms -W)
+
+if(header MATCHES "Type:[ \t]+DYN" AND dynamic MATCHES "FLAGS_1\\)[^\n]*PIE")
+  message(STATUS "PIE: yes")
+else()
+  list(APPEND failures "not a position-independent executable")
+endif()
+
+if(segments MATCHES "GNU_RELRO" AND dynamic MATCHES "\\(BIND_NOW\\)|FLAGS\\)[^\n]*BIND_NOW")
+  message(STATUS "RELRO: full (read-only relocations, bound at start)")
+else()
+  list(APPEND failures "no full RELRO")
+endif()
+
+if(symbols MATCHES "__stack_chk_fail")
+  message(STATUS "Stack protector: yes")
+else()
+  list(APPEND failures "no stack protector")
+endif()
+
+if(FORTIFY)
+  string(REGEX MATCHALL "__[a-z0-9_]+_chk@" checked "${symbols}")
+  list(FILTER checked EXCLUDE REGEX "^__stack_chk")
+  list(REMOVE_DUPLICATES checked)
+  list(LENGTH checked checkedCount)
+  # Fortified calls appear only where a buffer's size is known when
+  # compiling; a program with none still must have been built for them.
+  string(REPLACE "|" ";" SOURCES "${SOURCES}")
+  file(READ "${COMPILE_COMMANDS}" commands)
+  string(JSON count LENGTH "${commands}")
+  set(units 0)
+  math(EXPR last "${count} - 1")
+  foreach(i RANGE ${last})
+    string(JSON file GET "${commands}" ${i} file)
+    string(JSON command GET "${commands}" ${i} command)
+    foreach(dir IN LISTS SOURCES)
+      if(file MATCHES "^${dir}/")
+        math(EXPR units "${units} + 1")
+        if(NOT command MATCHES "-D_FORTIFY_SOURCE=2" OR NOT command MATCHES " -O[123s]")
+          list(APPEND failures "${file} is built without _FORTIFY_SOURCE=2 and optimisation")
+        endif()
+      endif()
+    endforeach()
+  endforeach()
+  if(units EQUAL 0)
+    list(APPEND failures "no compile command found for the program's sources")
+  endif()
+  message(STATUS "_FORTIFY_SOURCE=2: ${units} units built with it, "
+                 "${checkedCount} checked libc calls in the executable ${checked}")
+endif()
+
+if(failures)
+  list(JOIN failures "\n  " report)
+  message(FATAL_ERROR "${BINARY}:\n  ${report}")
+endif()

@@ -1,0 +1,27 @@
+# Script mode: checks that a Windows executable asks for address-space
+# layout randomisation and a non-executable data section (DYNAMICBASE and
+# NX_COMPAT in its DllCharacteristics). -DBINARY=<exe> -DOBJDUMP=<objdump>.
+execute_process(COMMAND "${OBJDUMP}" -p "${BINARY}"
+  OUTPUT_VARIABLE headers RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "objdump -p failed: ${err}")
+endif()
+if(NOT headers MATCHES "DllCharacteristics[ \t]+([0-9a-fA-F]+)")
+  message(FATAL_ERROR "${BINARY}: no DllCharacteristics in the PE header")
+endif()
+math(EXPR flags "0x${CMAKE_MATCH_1}")
+message(STATUS "DllCharacteristics: 0x${CMAKE_MATCH_1}")
+set(failures "")
+math(EXPR dynamicBase "${flags} & 0x40")
+math(EXPR nxCompat "${flags} & 0x100")
+if(dynamicBase EQUAL 0)
+  list(APPEND failures "DYNAMICBASE is not set")
+endif()
+if(nxCompat EQUAL 0)
+  list(APPEND failures "NX_COMPAT is not set")
+endif()
+if(failures)
+  list(JOIN failures "\n  " report)
+  message(FATAL_ERROR "${BINARY}:\n  ${report}")
+endif()
+message(STATUS "DYNAMICBASE and NX_COMPAT: set")
