@@ -9,7 +9,7 @@ pkgs_qt=(qt6-base-dev libgl-dev fonts-liberation2 xvfb xauth x11-utils imagemagi
 pkgs_windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth
   icoutils fonts-liberation2 imagemagick)
 pkgs_fuzz=(clang libclang-rt-14-dev binutils)
-pkgs_bench=(libbenchmark-dev time xdotool x11-utils)
+pkgs_bench=(libbenchmark-dev libxcb1-dev time xdotool x11-utils)
 
 want=()
 needs_i386=0

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds the optimised program with its yardsticks and prints the figures:
+#  - the per-number cost of reading, splitting and formatting (Google Benchmark);
+#  - start to window mapped, and peak memory, of the Qt window against a bare
+#    Qt window of the same size, under Xvfb, alternating A B A B;
+#  - Veltrop.exe's size, and its start to window mapped under Wine against a
+#    bare Win32 window built the same way (when the Windows build is set up).
+# Usage: scripts/bench.sh [RUNS]   (runs of each program, default 10)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-10}
+
+scripts/deps.sh core qt bench
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
+build=build/bench
+timer=$build/bench/veltrop_map_timer
+
+median() { sort -n | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.3f", a/b}'; }
+
+echo "== Machine"
+echo "$(uname -srm), $(nproc) CPUs: $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo)"
+echo "$(awk '/MemTotal/ {printf "%.1f GiB RAM", $2/1048576}' /proc/meminfo), $(date -u +%Y-%m-%dT%H:%MZ)"
+
+echo
+echo "== Per number: ParseLocoNumber + ComputeExtendedAddress + FormatCvValue (both values)"
+"$build/bench/veltrop_core_bench" --benchmark_min_time=1 2>&1
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+export XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
+
+# One start: appends the milliseconds to start to mapped and the peak RSS.
+measure() {
+    local name=$1
+    shift
+    "$timer" /usr/bin/time -v -o "$work/time" "$@" 2>/dev/null | awk '{print $2}' >>"$work/$name.ms"
+    awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time" >>"$work/$name.kb"
+}
+
+report() {
+    local what=$1 unit=$2 a=$3 b=$4 ext=$5
+    local ma mb
+    ma=$(median <"$work/$a.$ext")
+    mb=$(median <"$work/$b.$ext")
+    printf '%-28s %s %10s   %s %10s   ratio %s\n' "$what ($unit)" "$a" "$ma" "$b" "$mb" "$(ratio "$ma" "$mb")"
+}
+
+echo
+echo "== Qt window under Xvfb: start to window mapped, peak RSS; median of $runs, A B A B"
+veltrop=$build/ui/qt/veltrop
+bare=$build/bench/bare_qt/veltrop_bare_qt
+"$timer" "$veltrop" >/dev/null 2>&1 && "$timer" "$bare" >/dev/null 2>&1  # warm the caches
+for _ in $(seq "$runs"); do
+    measure veltrop "$veltrop"
+    measure bare_qt "$bare"
+done
+report "start to mapped" ms veltrop bare_qt ms
+report "peak RSS" KiB veltrop bare_qt kb
