@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Installs whatever is missing, builds, and runs every test suite:
-# the debug build, the sanitizer build and the Windows build under Wine.
+# the debug build, the sanitizer build and the Windows build under Wine,
+# the hardening of the optimised build, and each fuzzer for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/deps.sh core qt windows fuzz
+scripts/deps.sh core qt windows fuzz bench
 
 jobs=$(nproc)
 for preset in dev asan; do
@@ -13,3 +14,17 @@ for preset in dev asan; do
   cmake --build --preset "${preset}" -j "${jobs}"
   ctest --preset "${preset}" -j "${jobs}"
 done
+
+# The shipped (optimised) build: its hardening is checked on the binaries.
+echo "== bench: configure, build, hardening checks"
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "${jobs}"
+ctest --preset bench
+
+# Each fuzzer runs for a bounded time (VELTROP_FUZZ_SECONDS, 30 by default).
+echo "== fuzz: configure, build, bounded fuzzing"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "${jobs}"
+ctest --preset fuzz -j "${jobs}"
+awk '/^[0-9]+\/[0-9]+ Testing: / {name = $3} /^Done [0-9]+ runs/ {print name ": " $0}' \
+  build/fuzz/Testing/Temporary/LastTest.log
