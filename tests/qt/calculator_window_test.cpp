@@ -1,0 +1,263 @@
+#include <QClipboard>
+#include <QDialog>
+#include <QtTest>
+#include <memory>
+
+#include "ui/qt/calculator_window.h"
+#include "window_driver.h"
+
+using veltrop::CalculatorWindow;
+using namespace veltrop::testing;
+
+// The window's behaviour as a user meets it: typing, focus, keys, clicks
+// and the input-error box, all through real events.
+class CalculatorWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CalculatorWindow> window_;
+
+    QLineEdit& Input() { return *Child<QLineEdit>(*window_, "txtInput"); }
+    QPushButton& Button(const char* name) { return *Child<QPushButton>(*window_, name); }
+    QString Caption(const char* name) { return Child<QLabel>(*window_, name)->text(); }
+
+    // Puts new text in the box the way a user would: click into it,
+    // select everything, type over it.
+    void Retype(const char* text) {
+        Click(Input());
+        Press(*window_, Qt::Key_A, Qt::ControlModifier);
+        Press(*window_, Qt::Key_Delete);
+        Type(*window_, text);
+    }
+
+private slots:
+    void init() {
+        window_ = std::make_unique<CalculatorWindow>();
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    void cleanup() { window_.reset(); }
+
+    void opensEmptyWithTheFocusInTheInput() {
+        QCOMPARE(window_->objectName(), QStringLiteral("frmVeltrop"));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Veltrop"));
+        QVERIFY(qobject_cast<QDialog*>(window_.get()) == nullptr);
+        QCOMPARE(FocusName(), QStringLiteral("txtInput"));
+        QCOMPARE(Input().text(), QString());
+        QCOMPARE(Caption("lblCV17"), QString());
+        QCOMPARE(Caption("lblCV18"), QString());
+        QCOMPARE(Caption("lblCopyRight"), QString());
+        for (const char* name : {"cmdEnter", "cmdClear", "cmdExit"}) {
+            QVERIFY(!Button(name).autoDefault());
+            QVERIFY(!Button(name).isDefault());
+        }
+    }
+
+    void inputTakesFourCharactersAtMost_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("typed fifth") << "12345"
+                                     << ""
+                                     << "1234";
+        QTest::newRow("10000 typed") << "10000"
+                                     << ""
+                                     << "1000";
+        QTest::newRow("pasted whole") << ""
+                                      << "12345"
+                                      << "1234";
+        QTest::newRow("pasted after two") << "12"
+                                          << "345"
+                                          << "1234";
+        QTest::newRow("paste into full box") << "9999"
+                                             << "1"
+                                             << "9999";
+    }
+    void inputTakesFourCharactersAtMost() {
+        QFETCH(QString, typed);
+        QFETCH(QString, pasted);
+        QFETCH(QString, expected);
+        Type(*window_, typed.toLatin1().constData());
+        if (!pasted.isEmpty()) {
+            QGuiApplication::clipboard()->setText(pasted);
+            QTest::keySequence(window_->windowHandle(), QKeySequence::Paste);
+        }
+        QCOMPARE(Input().text(), expected);
+    }
+
+    void tabCyclesThroughTheFocusableControlsOnly() {
+        const QStringList forward{"cmdEnter", "cmdClear", "cmdExit", "txtInput", "cmdEnter"};
+        for (const QString& expected : forward) {
+            Press(*window_, Qt::Key_Tab);
+            QCOMPARE(FocusName(), expected);
+        }
+        const QStringList backward{"txtInput", "cmdExit", "cmdClear", "cmdEnter", "txtInput"};
+        for (const QString& expected : backward) {
+            Press(*window_, Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(FocusName(), expected);
+        }
+    }
+
+    void returnAndEscapeClickNothing() {
+        ModalAnswerer answerer;
+        Type(*window_, "1000");
+        // In the box, then on each button in turn.
+        for (const char* focus : {"txtInput", "cmdEnter", "cmdClear", "cmdExit"}) {
+            QCOMPARE(FocusName(), QString::fromLatin1(focus));
+            Press(*window_, Qt::Key_Return);
+            Press(*window_, Qt::Key_Enter, Qt::KeypadModifier);
+            Press(*window_, Qt::Key_Escape);
+            QCOMPARE(FocusName(), QString::fromLatin1(focus));
+            Press(*window_, Qt::Key_Tab);
+        }
+        QTest::qWait(50);
+        QVERIFY(window_->isVisible());
+        QCOMPARE(answerer.Answered(), 0);
+        QCOMPARE(Input().text(), QStringLiteral("1000"));
+        QCOMPARE(Caption("lblCV17"), QString());
+    }
+
+    void spaceClicksTheFocusedButton() {
+        Type(*window_, "1000");
+        Press(*window_, Qt::Key_Tab);
+        Press(*window_, Qt::Key_Space);
+        QCOMPARE(Caption("lblCV17"), QStringLiteral(" 195"));
+        QCOMPARE(Caption("lblCV18"), QStringLiteral(" 232"));
+        Press(*window_, Qt::Key_Tab);
+        QCOMPARE(FocusName(), QStringLiteral("cmdClear"));
+        Press(*window_, Qt::Key_Space);
+        QCOMPARE(Input().text(), QString());
+        QCOMPARE(Caption("lblCV17"), QString());
+        QCOMPARE(Caption("lblCV18"), QString());
+        QCOMPARE(FocusName(), QStringLiteral("txtInput"));
+    }
+
+    void clickingEnterUsesTheTextJustTyped_data() {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<QString>("cv17");
+        QTest::addColumn<QString>("cv18");
+        QTest::newRow("1000 after 3") << "3"
+                                      << "1000"
+                                      << " 195"
+                                      << " 232";
+        QTest::newRow("3 after 1000") << "1000"
+                                      << "3"
+                                      << " 192"
+                                      << " 3";
+        QTest::newRow("9999 after 1") << "1"
+                                      << "9999"
+                                      << " 231"
+                                      << " 15";
+    }
+    void clickingEnterUsesTheTextJustTyped() {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(QString, cv17);
+        QFETCH(QString, cv18);
+        Type(*window_, first.toLatin1().constData());
+        Click(Button("cmdEnter"));
+        QCOMPARE(FocusName(), QStringLiteral("cmdEnter"));
+        Retype(second.toLatin1().constData());
+        Click(Button("cmdEnter"));
+        QCOMPARE(Caption("lblCV17"), cv17);
+        QCOMPARE(Caption("lblCV18"), cv18);
+        // The input keeps its text and the focus stays on the button.
+        QCOMPARE(Input().text(), second);
+        QCOMPARE(FocusName(), QStringLiteral("cmdEnter"));
+    }
+
+    void refusedNumberShowsTheInputErrorBox_data() {
+        QTest::addColumn<QString>("before");  // a number computed first, if any
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("clearFirst");
+        QTest::addColumn<QString>("cv17");
+        QTest::addColumn<QString>("cv18");
+        QTest::newRow("nothing typed at start") << ""
+                                                << "" << false << ""
+                                                << "";
+        QTest::newRow("minus five keeps results") << "1000"
+                                                  << "-5" << false << " 195"
+                                                  << " 232";
+        QTest::newRow("zero") << "3"
+                              << "0" << false << " 192"
+                              << " 3";
+        QTest::newRow("text") << ""
+                              << "abc" << false << ""
+                              << "";
+        QTest::newRow("cleared before") << ""
+                                        << "10" << true << ""
+                                        << "";
+    }
+    void refusedNumberShowsTheInputErrorBox() {
+        QFETCH(QString, before);
+        QFETCH(QString, typed);
+        QFETCH(bool, clearFirst);
+        QFETCH(QString, cv17);
+        QFETCH(QString, cv18);
+        if (!before.isEmpty()) {
+            Type(*window_, before.toLatin1().constData());
+            Click(Button("cmdEnter"));
+            Click(Input());
+            Press(*window_, Qt::Key_A, Qt::ControlModifier);
+            Press(*window_, Qt::Key_Delete);
+        }
+        Type(*window_, typed.toLatin1().constData());
+        if (clearFirst) {
+            Click(Button("cmdEnter"));
+            QCOMPARE(Caption("lblCV17"), QStringLiteral(" 192"));
+            Click(Button("cmdClear"));
+        }
+
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        qsizetype buttons = 0;
+        QMessageBox::StandardButtons standard;
+        Qt::WindowModality modality = Qt::NonModal;
+        QString resultsWhileOpen;
+        ModalAnswerer answerer([&](QMessageBox& box) {
+            title = box.windowTitle();
+            text = box.text();
+            icon = box.icon();
+            buttons = box.buttons().size();
+            standard = box.standardButtons();
+            modality = box.windowModality();
+            // The window takes no input while the box is open.
+            Click(Button("cmdClear"));
+            resultsWhileOpen = Caption("lblCV17") + u'|' + Caption("lblCV18");
+        });
+        Click(Button("cmdEnter"));
+
+        QCOMPARE(answerer.Answered(), 1);
+        QCOMPARE(title, QStringLiteral("Input Error"));
+        QCOMPARE(text, QStringLiteral("Enter a number between 1 and 9999."));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons, 1);
+        QCOMPARE(standard, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(modality, Qt::ApplicationModal);
+        QCOMPARE(resultsWhileOpen, cv17 + u'|' + cv18);
+        QCOMPARE(Input().text(), QString());
+        // The focus waits in the input for the window to be active again
+        // (a window manager reactivates it; the offscreen platform doesn't).
+        QCOMPARE(window_->focusWidget(), &Input());
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QCOMPARE(FocusName(), QStringLiteral("txtInput"));
+        QCOMPARE(Caption("lblCV17"), cv17);
+        QCOMPARE(Caption("lblCV18"), cv18);
+    }
+
+    void messageBoxUsesTheWindowsFont() {
+        QFont boxFont;
+        ModalAnswerer answerer([&](QMessageBox& box) { boxFont = box.font(); });
+        Click(Button("cmdEnter"));
+        QCOMPARE(answerer.Answered(), 1);
+        QCOMPARE(boxFont, window_->font());
+    }
+};
+
+QTEST_MAIN(CalculatorWindowTest)
+#include "calculator_window_test.moc"

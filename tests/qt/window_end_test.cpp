@@ -1,0 +1,88 @@
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "ui/qt/calculator_window.h"
+#include "window_driver.h"
+
+using veltrop::CalculatorWindow;
+using namespace veltrop::testing;
+
+// How the program ends: from cmdExit and from the window's close box, each
+// leaving the event loop; and destroying the window with the focus in
+// txtInput, which must not reach the controller once it is gone.
+class WindowEndTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Runs the event loop as main() does, does `act` from inside it and
+    // returns exec()'s result: 0 when the program ended, 99 when it didn't.
+    static int RunProgram(const std::function<void()>& act) {
+        QTimer::singleShot(0, act);
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        return QApplication::exec();
+    }
+
+    static std::unique_ptr<CalculatorWindow> ShowWindow() {
+        auto window = std::make_unique<CalculatorWindow>();
+        window->show();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window.get())) {
+            return nullptr;
+        }
+        return window;
+    }
+
+private slots:
+    void exitButtonEndsTheProgram_data() {
+        QTest::addColumn<bool>("otherWindowOpen");
+        QTest::newRow("alone") << false;
+        // Then closing the last window can't be what ends it.
+        QTest::newRow("another window open") << true;
+    }
+    void exitButtonEndsTheProgram() {
+        QFETCH(bool, otherWindowOpen);
+        QWidget other;
+        if (otherWindowOpen) {
+            other.show();
+        }
+        auto window = ShowWindow();
+        QVERIFY(window);
+        Type(*window, "12");
+        const int result = RunProgram([&] { Click(*Child<QPushButton>(*window, "cmdExit")); });
+        QCOMPARE(result, 0);
+        QVERIFY(!window->isVisible());
+        // The number was read on the way out, like any move of the focus.
+        QCOMPARE(window->Controller().State().LocoNumber, 12);
+    }
+
+    void closeBoxEndsTheProgram() {
+        auto window = ShowWindow();
+        QVERIFY(window);
+        // The window system's close request, as the close box sends it.
+        const int result = RunProgram([&] { window->windowHandle()->close(); });
+        QCOMPARE(result, 0);
+        QVERIFY(!window->isVisible());
+    }
+
+    void destroyingTheWindowWithTheFocusInTheInput_data() {
+        QTest::addColumn<bool>("closeFirst");
+        QTest::newRow("destroyed while shown") << false;
+        QTest::newRow("closed, then destroyed") << true;
+    }
+    void destroyingTheWindowWithTheFocusInTheInput() {
+        QFETCH(bool, closeFirst);
+        auto window = ShowWindow();
+        QVERIFY(window);
+        Type(*window, "1000");
+        QCOMPARE(FocusName(), QStringLiteral("txtInput"));
+        if (closeFirst) {
+            QVERIFY(window->close());
+        }
+        window.reset();  // the sanitizer build catches any late event
+        QCOMPARE(QApplication::focusWidget(), nullptr);
+    }
+};
+
+QTEST_MAIN(WindowEndTest)
+#include "window_end_test.moc"

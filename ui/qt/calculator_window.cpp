@@ -1,0 +1,232 @@
+#include "ui/qt/calculator_window.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <array>
+#include <utility>
+
+#include "res/version.h"
+#include "ui/design_record.h"
+#include "ui/qt/design_to_qt.h"
+#include "ui/qt/message_box_style.h"
+
+namespace veltrop {
+namespace {
+
+// Each result label with the label in front of it, which names it for a
+// screen reader (a label's text reaches one only as its accessible name).
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kResultPrompts{{
+    {"lblCV17", "lblCVa"},
+    {"lblCV18", "lblCVb"},
+}};
+
+QWidget* CreateControl(const design::ControlRecord& record, QWidget* parent) {
+    const QString caption = ToQString(record.caption);
+    QWidget* widget = nullptr;
+    switch (record.kind) {
+        case design::ControlKind::PushButton: {
+            auto* button = new QPushButton(caption, parent);
+            // Neither default nor auto-default: Return clicks no button.
+            button->setAutoDefault(false);
+            button->setDefault(false);
+            // A mouse click must take the focus from txtInput before it
+            // counts, so the number is read first (not every platform's
+            // default policy does).
+            button->setFocusPolicy(Qt::StrongFocus);
+            widget = button;
+            break;
+        }
+        case design::ControlKind::TextBox: {
+            auto* edit = new QLineEdit(caption, parent);
+            if (record.maxLength > 0) {
+                edit->setMaxLength(record.maxLength);
+            }
+            edit->setAlignment(AlignmentFromRecord(record.alignment, record.kind));
+            widget = edit;
+            break;
+        }
+        case design::ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setAlignment(AlignmentFromRecord(record.alignment, record.kind));
+            label->setWordWrap(true);
+            label->setTextFormat(Qt::PlainText);
+            widget = label;
+            break;
+        }
+    }
+    widget->setObjectName(ToQString(record.name));
+    widget->setGeometry(GeometryFromRecord(record));
+    widget->setFont(FontFromRecord(record.font));
+    widget->setToolTip(ToQString(record.toolTip));
+    return widget;
+}
+
+QString ResultAccessibleName(const QLabel& prompt, const QString& value) {
+    QString base = prompt.text();
+    while (base.endsWith(u'=') || base.endsWith(u' ')) {
+        base.chop(1);
+    }
+    const QString shown = value.trimmed();
+    return shown.isEmpty() ? base + QStringLiteral(", no value")
+                           : base + QStringLiteral(" = ") + shown;
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent), controller_(*this) {
+    setObjectName(ToQString(design::kWindow.name));
+    setWindowTitle(ToQString(design::kWindow.caption));
+    const QFont windowFont = FontFromRecord(design::kWindow.font);
+    setFont(windowFont);
+    // The message box is a window of its own and takes the application's
+    // font, not this window's.
+    QApplication::setFont(windowFont);
+    setFixedSize(ClientSizeFromRecord(design::kWindow));
+
+    BuildControls();
+    controller_.OnFormLoad();
+    ConnectEvents();
+    // Without this the focus chain could start at another control.
+    input_->setFocus(Qt::OtherFocusReason);
+}
+
+CalculatorWindow::~CalculatorWindow() {
+    // Destroying a window whose txtInput has the focus moves the focus out
+    // of it after this object's members are gone: stop listening first.
+    tearingDown_ = true;
+    input_->removeEventFilter(this);
+    for (QPushButton* button : {enter_, clear_, exit_}) {
+        button->disconnect(this);
+    }
+}
+
+void CalculatorWindow::BuildControls() {
+    for (const design::ControlRecord& record : design::kControls) {
+        CreateControl(record, this);
+    }
+    input_ = findChild<QLineEdit*>(QStringLiteral("txtInput"));
+    enter_ = findChild<QPushButton*>(QStringLiteral("cmdEnter"));
+    clear_ = findChild<QPushButton*>(QStringLiteral("cmdClear"));
+    exit_ = findChild<QPushButton*>(QStringLiteral("cmdExit"));
+    cv17_ = findChild<QLabel*>(QStringLiteral("lblCV17"));
+    cv18_ = findChild<QLabel*>(QStringLiteral("lblCV18"));
+    copyRight_ = findChild<QLabel*>(QStringLiteral("lblCopyRight"));
+
+    // Native controls with windows of their own sit above the labels, so
+    // the button owns the row where it overlaps the version label.
+    for (const design::ControlRecord& record : design::kControls) {
+        if (record.kind != design::ControlKind::Label) {
+            findChild<QWidget*>(ToQString(record.name))->raise();
+        }
+    }
+
+    // Keyboard focus follows the tab indexes; labels never take it.
+    std::array<QWidget*, design::kControls.size()> byTabIndex{};
+    for (const design::ControlRecord& record : design::kControls) {
+        byTabIndex.at(static_cast<std::size_t>(record.tabIndex)) =
+            findChild<QWidget*>(ToQString(record.name));
+    }
+    for (std::size_t i = 1; i < byTabIndex.size(); ++i) {
+        setTabOrder(byTabIndex.at(i - 1), byTabIndex.at(i));
+    }
+
+    findChild<QLabel*>(QStringLiteral("lblInput"))->setBuddy(input_);
+    for (const auto& [resultName, promptName] : kResultPrompts) {
+        findChild<QLabel*>(ToQString(promptName))
+            ->setBuddy(findChild<QLabel*>(ToQString(resultName)));
+    }
+}
+
+void CalculatorWindow::ConnectEvents() {
+    input_->installEventFilter(this);
+    connect(enter_, &QPushButton::clicked, this, [this] { controller_.OnEnterClicked(); });
+    connect(clear_, &QPushButton::clicked, this, [this] { controller_.OnClearClicked(); });
+    connect(exit_, &QPushButton::clicked, this, [this] { controller_.OnExitClicked(); });
+}
+
+bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!tearingDown_ && watched == input_ && event->type() == QEvent::FocusOut) {
+        // Only a move to another control reads the number; the window losing
+        // activation or a context menu opening over the box does not.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            controller_.OnInputLostFocus();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::u16string CalculatorWindow::InputText() const {
+    return input_->text().toStdU16String();
+}
+
+void CalculatorWindow::SetInputText(std::u16string_view text) {
+    input_->setText(ToQString(text));
+}
+
+void CalculatorWindow::SetCV17Caption(std::u16string_view caption) {
+    SetResultCaption(cv17_, caption);
+}
+
+void CalculatorWindow::SetCV18Caption(std::u16string_view caption) {
+    SetResultCaption(cv18_, caption);
+}
+
+void CalculatorWindow::SetResultCaption(QLabel* result, std::u16string_view caption) {
+    const QString text = ToQString(caption);
+    result->setText(text);
+    for (const auto& [resultName, promptName] : kResultPrompts) {
+        if (result->objectName() == ToQString(resultName)) {
+            const QLabel& prompt = *findChild<QLabel*>(ToQString(promptName));
+            result->setAccessibleName(ResultAccessibleName(prompt, text));
+        }
+    }
+}
+
+void CalculatorWindow::SetCopyRightCaption(std::u16string_view caption) {
+    copyRight_->setText(ToQString(caption));
+}
+
+void CalculatorWindow::SetCopyRightToolTip(std::u16string_view toolTip) {
+    const QString text = ToQString(toolTip);
+    copyRight_->setToolTip(text);
+    // The blank label's only content is its tooltip; let a screen reader
+    // speak it as the label's name.
+    copyRight_->setAccessibleName(text.trimmed());
+}
+
+void CalculatorWindow::FocusInput() {
+    input_->setFocus(Qt::OtherFocusReason);
+}
+
+void CalculatorWindow::ShowMessageBox(std::u16string_view text, std::u16string_view title,
+                                      int style) {
+    const MessageBoxLook look = MessageBoxLookForStyle(style);
+    QMessageBox box(look.icon, ToQString(title), ToQString(text), look.buttons, this);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+VersionNumbers CalculatorWindow::ProgramVersion() const {
+    return {static_cast<std::int16_t>(version::kMajor), static_cast<std::int16_t>(version::kMinor),
+            static_cast<std::int16_t>(version::kRevision)};
+}
+
+void CalculatorWindow::CloseWindow() {
+    // Hides the window but keeps it and the controller alive: the
+    // controller still runs after this returns.
+    close();
+}
+
+void CalculatorWindow::EndProgram() {
+    // Leaves the event loop once the current event is done; the window is
+    // destroyed by its owner after that.
+    QCoreApplication::quit();
+}
+
+}  // namespace veltrop

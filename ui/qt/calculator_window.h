@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+#include <string_view>
+
+#include "calc/calculator_controller.h"
+#include "calc/calculator_view.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace veltrop {
+
+// The calculator window frmVeltrop, built from the design record. It shows
+// what its controller asks through CalculatorView and hands the controller
+// exactly five events: load (at construction), txtInput losing the focus to
+// another control, and clicks on cmdEnter, cmdClear and cmdExit.
+//
+// A plain QWidget rather than a QDialog, so Return and Escape click nothing.
+class CalculatorWindow : public QWidget, public CalculatorView {
+    Q_OBJECT
+
+public:
+    explicit CalculatorWindow(QWidget* parent = nullptr);
+    ~CalculatorWindow() override;
+
+    CalculatorWindow(const CalculatorWindow&) = delete;
+    CalculatorWindow& operator=(const CalculatorWindow&) = delete;
+
+    const CalculatorController& Controller() const { return controller_; }
+
+    // CalculatorView
+    std::u16string InputText() const override;
+    void SetInputText(std::u16string_view text) override;
+    void SetCV17Caption(std::u16string_view caption) override;
+    void SetCV18Caption(std::u16string_view caption) override;
+    void SetCopyRightCaption(std::u16string_view caption) override;
+    void SetCopyRightToolTip(std::u16string_view toolTip) override;
+    void FocusInput() override;
+    void ShowMessageBox(std::u16string_view text, std::u16string_view title, int style) override;
+    VersionNumbers ProgramVersion() const override;
+    void CloseWindow() override;
+    void EndProgram() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void ConnectEvents();
+    void SetResultCaption(QLabel* result, std::u16string_view caption);
+
+    QLineEdit* input_ = nullptr;
+    QLabel* cv17_ = nullptr;
+    QLabel* cv18_ = nullptr;
+    QLabel* copyRight_ = nullptr;
+    QPushButton* enter_ = nullptr;
+    QPushButton* clear_ = nullptr;
+    QPushButton* exit_ = nullptr;
+    // Set once destruction begins: no event may reach the controller then.
+    bool tearingDown_ = false;
+    CalculatorController controller_;
+};
+
+}  // namespace veltrop
