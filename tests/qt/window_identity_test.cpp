@@ -1,0 +1,114 @@
+#include <QAccessible>
+#include <QToolTip>
+#include <QtTest>
+#include <memory>
+
+#include "calc/calculator_controller.h"
+#include "res/version.h"
+#include "ui/design_record.h"
+#include "ui/qt/calculator_window.h"
+#include "ui/qt/design_to_qt.h"
+#include "window_driver.h"
+
+using veltrop::CalculatorWindow;
+using veltrop::ToQString;
+using namespace veltrop::testing;
+
+// What the window tells about itself: the version tooltip over the blank
+// label, and what a screen reader gets from each control.
+class WindowIdentityTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<CalculatorWindow> window_;
+
+    QAccessibleInterface& Accessible(const char* name) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Child(*window_, name));
+        Q_ASSERT(iface != nullptr);
+        return *iface;
+    }
+    QString Name(const char* name) { return Accessible(name).text(QAccessible::Name); }
+
+    static QString VersionToolTip() {
+        return QStringLiteral(" Veltrop v%1.%2.%3   \u00A9 %4")
+            .arg(veltrop::version::kMajor)
+            .arg(veltrop::version::kMinor)
+            .arg(veltrop::version::kRevision)
+            .arg(ToQString(veltrop::kCopyrightNotice));
+    }
+
+private slots:
+    void init() {
+        window_ = std::make_unique<CalculatorWindow>();
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    void cleanup() {
+        QToolTip::hideText();
+        window_.reset();
+    }
+
+    void versionTooltipShowsAnywhereOnTheBlankStrip_data() {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("left end") << "left";
+        QTest::newRow("middle") << "middle";
+        QTest::newRow("right end") << "right";
+    }
+    void versionTooltipShowsAnywhereOnTheBlankStrip() {
+        QFETCH(QString, where);
+        const QWidget& strip = *Child(*window_, "lblCopyRight");
+        QCOMPARE(Child<QLabel>(*window_, "lblCopyRight")->text(), QString());
+        // Inside the strip, below the row where cmdExit overlaps it.
+        const int y = strip.height() - 3;
+        const int x = where == "left"    ? 1
+                      : where == "right" ? strip.width() - 2
+                                         : strip.width() / 2;
+        QTest::mouseMove(window_->windowHandle(), strip.mapTo(window_.get(), QPoint(x, y)));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), VersionToolTip());
+    }
+
+    void everyControlHasASpeakableName() {
+        for (const auto& record : veltrop::design::kControls) {
+            const QString name = Name(record.name.data());
+            QVERIFY2(!name.trimmed().isEmpty(), record.name.data());
+        }
+        QCOMPARE(Name("lblCopyRight"), VersionToolTip().trimmed());
+        QCOMPARE(Name("cmdEnter"), QStringLiteral("Enter"));
+    }
+
+    void inputIsLabelledByThePrompt() {
+        QAccessibleInterface& input = Accessible("txtInput");
+        QCOMPARE(input.text(QAccessible::Name), QStringLiteral("Enter Locomotive Number:"));
+        const auto labels = input.relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->object(), Child(*window_, "lblInput"));
+        QCOMPARE(input.text(QAccessible::Description),
+                 QStringLiteral(" Enter a number between 1 and 9999 "));
+    }
+
+    void buttonsAreDescribedByTheirTooltips() {
+        for (const char* name : {"cmdEnter", "cmdClear", "cmdExit"}) {
+            QCOMPARE(Accessible(name).role(), QAccessible::Button);
+            QCOMPARE(Accessible(name).text(QAccessible::Description),
+                     ToQString(veltrop::design::Control(name).toolTip));
+        }
+    }
+
+    void resultsCanBeHeard() {
+        QCOMPARE(Name("lblCV17"), QStringLiteral("CV 17, no value"));
+        QCOMPARE(Name("lblCV18"), QStringLiteral("CV 18, no value"));
+        Type(*window_, "1000");
+        Click(*Child(*window_, "cmdEnter"));
+        QCOMPARE(Name("lblCV17"), QStringLiteral("CV 17 = 195"));
+        QCOMPARE(Name("lblCV18"), QStringLiteral("CV 18 = 232"));
+        Click(*Child(*window_, "cmdClear"));
+        QCOMPARE(Name("lblCV17"), QStringLiteral("CV 17, no value"));
+        QCOMPARE(Name("lblCV18"), QStringLiteral("CV 18, no value"));
+    }
+};
+
+QTEST_MAIN(WindowIdentityTest)
+#include "window_identity_test.moc"
