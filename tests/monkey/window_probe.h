@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace veltrop::testing {
+
+// What the user can see of the calculator window at one moment.
+struct WindowSnapshot {
+    QString input;
+    QString cv17;
+    QString cv18;
+    QStringList otherCaptions;  // every other label and button, in design order
+    QString copyRightToolTip;
+    QString title;
+    bool inputHasFocus = false;  // within the window, active or not
+    bool visible = false;
+};
+
+// What happened during one event, as far as the checks need to know.
+struct EventOutcome {
+    int errorBoxes = 0;      // input-error boxes shown and closed
+    bool mayClear = false;   // the event could have clicked Clear
+    bool mayClose = false;   // the event could have closed the window
+    int acceptedNumber = 0;  // the controller's number after the event
+};
+
+// Reads the real controls of a calculator window by their design names and
+// checks one event's effect against the window's rules.
+class WindowProbe {
+public:
+    explicit WindowProbe(QWidget& window);
+
+    WindowSnapshot Take() const;
+
+    // Empty when the change from `before` to `after` is allowed; otherwise
+    // what is wrong.
+    static QString Check(const WindowSnapshot& before, const WindowSnapshot& after,
+                         const EventOutcome& outcome);
+
+private:
+    QWidget& window_;
+    QLineEdit* input_;
+    QLabel* cv17_;
+    QLabel* cv18_;
+    QLabel* copyRight_;
+};
+
+}  // namespace veltrop::testing
