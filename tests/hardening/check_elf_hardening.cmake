@@ -63,6 +63,8 @@ if(FORTIFY)
   endif()
   message(STATUS "_FORTIFY_SOURCE=2: ${units} units built with it, "
                  "${checkedCount} checked libc calls in the executable ${checked}")
+else()
+  message(STATUS "_FORTIFY_SOURCE: not checked here (unoptimised or sanitizer build)")
 endif()
 
 if(failures)

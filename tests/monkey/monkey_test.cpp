@@ -87,6 +87,11 @@ private:
     QString Act(EventOutcome& outcome) {
         QWidget* focus = window_->focusWidget();
         const auto focusIs = [&](std::string_view name) { return focus == Control(name); };
+        if (focusIs("cmdExit") && Pick(4) != 0) {
+            // Mostly move on, or a Space would end most windows early.
+            QTest::keyClick(Handle(), Qt::Key_Tab);
+            return QStringLiteral("Tab away from Exit");
+        }
         const int roll = Pick(1000);
         if (roll < 300) {
             const char c = kTyped.at(static_cast<std::size_t>(Pick(kTyped.size())));
