@@ -1,0 +1,108 @@
+// Veltrop.exe's version record, read back the way Windows tools read it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "res/version.h"
+#include "ui/win32/program_version.h"
+
+namespace veltrop::testing {
+namespace {
+
+// The build's path of Veltrop.exe, as Wine's drive Z: sees it.
+const std::wstring kProgram = [] {
+    const std::string path = VELTROP_EXE_PATH;
+    return L"Z:" + std::wstring(path.begin(), path.end());
+}();
+
+class VersionRecordTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DWORD ignored = 0;
+        const DWORD size = GetFileVersionInfoSizeW(kProgram.c_str(), &ignored);
+        ASSERT_NE(size, 0U) << "no version record in Veltrop.exe";
+        record_.resize(size);
+        ASSERT_TRUE(GetFileVersionInfoW(kProgram.c_str(), 0, size, record_.data()));
+    }
+
+    template <typename T>
+    const T* Query(const std::wstring& path, UINT* length = nullptr) {
+        void* value = nullptr;
+        UINT size = 0;
+        if (!VerQueryValueW(record_.data(), path.c_str(), &value, &size)) {
+            return nullptr;
+        }
+        if (length) {
+            *length = size;
+        }
+        return static_cast<const T*>(value);
+    }
+
+    std::vector<unsigned char> record_;
+};
+
+TEST_F(VersionRecordTest, FixedPart) {
+    const auto* fixed = Query<VS_FIXEDFILEINFO>(L"\\");
+    ASSERT_NE(fixed, nullptr);
+    const DWORD high = MAKELONG(version::kMinor, version::kMajor);
+    const DWORD low = MAKELONG(version::kRevision, version::kBuild);
+    EXPECT_EQ(fixed->dwSignature, VS_FFI_SIGNATURE);
+    EXPECT_EQ(fixed->dwFileVersionMS, high);
+    EXPECT_EQ(fixed->dwFileVersionLS, low);
+    EXPECT_EQ(fixed->dwProductVersionMS, high);
+    EXPECT_EQ(fixed->dwProductVersionLS, low);
+    EXPECT_EQ(fixed->dwFileFlags & fixed->dwFileFlagsMask, 0U);
+    EXPECT_EQ(fixed->dwFileOS, static_cast<DWORD>(VOS__WINDOWS32));
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+}
+
+TEST_F(VersionRecordTest, TranslationIsUsEnglishUnicode) {
+    UINT length = 0;
+    const auto* translation = Query<WORD>(L"\\VarFileInfo\\Translation", &length);
+    ASSERT_NE(translation, nullptr);
+    ASSERT_EQ(length, 4U);
+    EXPECT_EQ(translation[0], 0x409);
+    EXPECT_EQ(translation[1], 1200);
+}
+
+TEST_F(VersionRecordTest, Strings) {
+    const std::wstring product(std::begin(version::kProductName),
+                               std::end(version::kProductName) - 1);
+    const std::wstring text(std::begin(version::kText), std::end(version::kText) - 1);
+    const std::wstring company(std::begin(version::kCompany), std::end(version::kCompany) - 1);
+    const struct {
+        const wchar_t* key;
+        std::wstring value;
+    } expected[] = {{L"ProductName", product},
+                    {L"FileVersion", text},
+                    {L"ProductVersion", text},
+                    {L"InternalName", product},
+                    {L"OriginalFilename", product + L".exe"},
+                    {L"CompanyName", company}};
+    for (const auto& [key, value] : expected) {
+        SCOPED_TRACE(std::string(key, key + wcslen(key)));
+        const auto* found = Query<wchar_t>(L"\\StringFileInfo\\040904B0\\" + std::wstring(key));
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(std::wstring(found), value);
+    }
+}
+
+TEST(ProgramVersionTest, ReadFromTheVersionRecord) {
+    const auto read = ReadFileVersion(kProgram);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->Major, version::kMajor);
+    EXPECT_EQ(read->Minor, version::kMinor);
+    EXPECT_EQ(read->Revision, version::kRevision);
+    // The test program carries the same record as its own.
+    const VersionNumbers own = ReadProgramVersion();
+    EXPECT_EQ(own.Major, read->Major);
+    EXPECT_EQ(own.Minor, read->Minor);
+    EXPECT_EQ(own.Revision, read->Revision);
+    EXPECT_FALSE(ReadFileVersion(L"Z:\\nonexistent\\missing.exe").has_value());
+}
+
+}  // namespace
+}  // namespace veltrop::testing

@@ -1,0 +1,338 @@
+#include "ui/win32/calculator_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstddef>
+#include <numeric>
+
+#include "ui/win32/dpi_scaling.h"
+#include "ui/win32/program_version.h"
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
+
+namespace veltrop {
+namespace {
+
+constexpr wchar_t kClassName[] = L"VeltropCalculatorWindow";
+// A fixed frame: the layout is absolute and never follows a resize.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+
+struct ControlClass {
+    const wchar_t* name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ControlClass ClassFor(const design::ControlRecord& record) {
+    const bool centred = record.alignment == design::Alignment::Center;
+    switch (record.kind) {
+        case design::ControlKind::PushButton:
+            // Never BS_DEFPUSHBUTTON: the window has no default button.
+            return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON, 0};
+        case design::ControlKind::TextBox:
+            return {
+                WC_EDITW,
+                DWORD{WS_TABSTOP | ES_AUTOHSCROLL} | (centred ? DWORD{ES_CENTER} : DWORD{ES_LEFT}),
+                WS_EX_CLIENTEDGE};
+        case design::ControlKind::Label:
+            // SS_NOTIFY makes the label answer mouse hit tests, so that its
+            // tooltip shows over its whole rectangle even without a caption.
+            return {WC_STATICW, DWORD{SS_NOTIFY} | (centred ? DWORD{SS_CENTER} : DWORD{SS_LEFT}),
+                    0};
+    }
+    return {WC_STATICW, 0, 0};
+}
+
+// Control indexes in tab order. Children are created in this order, which
+// is the order the dialog manager walks for Tab.
+std::array<std::size_t, design::kControls.size()> TabOrder() {
+    std::array<std::size_t, design::kControls.size()> order{};
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return design::kControls[a].tabIndex < design::kControls[b].tabIndex;
+    });
+    return order;
+}
+
+bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(VELTROP_ICON));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(VELTROP_ICON),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = kClassName;
+    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+CalculatorWindow::CalculatorWindow(HINSTANCE instance) : instance_(instance) {}
+
+CalculatorWindow::~CalculatorWindow() {
+    if (window_) {
+        closing_ = true;
+        DestroyWindow(window_);
+    }
+}
+
+bool CalculatorWindow::Create(int showCommand) {
+    INITCOMMONCONTROLSEX commonControls{sizeof(commonControls),
+                                        ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&commonControls);
+    if (!RegisterWindowClass(instance_, &CalculatorWindow::WindowProc)) {
+        return false;
+    }
+    // A first guess at the size; ApplyLayout makes the client area exact
+    // for the DPI of the monitor the window lands on.
+    const int dpi = SystemDpi();
+    RECT frame{0, 0, TwipsToDevice(design::kWindow.clientWidth, dpi),
+               TwipsToDevice(design::kWindow.clientHeight, dpi)};
+    AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
+    const std::wstring caption = ToWide(design::kWindow.caption);
+    CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle,
+                    TwipsToDevice(design::kWindow.designLeft, dpi),
+                    TwipsToDevice(design::kWindow.designTop, dpi), frame.right - frame.left,
+                    frame.bottom - frame.top, nullptr, nullptr, instance_, this);
+    if (!window_) {
+        return false;
+    }
+    ApplyLayout(WindowDpi(window_));
+    controller_.OnFormLoad();
+    lastFocus_ = ControlHandle("txtInput");
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    FocusInput();
+    return true;
+}
+
+HWND CalculatorWindow::ControlHandle(std::string_view name) const {
+    const std::size_t index = design::IndexOf(name);
+    return index < controls_.size() ? controls_[index] : nullptr;
+}
+
+LRESULT CALLBACK CalculatorWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    CalculatorWindow* self = nullptr;
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        self = static_cast<CalculatorWindow*>(create->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    }
+    if (!self) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        self->Destroy();
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT CalculatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return CreateControls() ? 0 : -1;
+        case WM_COMMAND:
+            // Only notifications from controls; Return and Escape arrive as
+            // IDOK and IDCANCEL without one and click nothing.
+            if (lParam != 0 && !closing_) {
+                OnCommand(LOWORD(wParam), HIWORD(wParam));
+            }
+            return 0;
+        case WM_ACTIVATE:
+            // Give the focus back to the control that had it, as a dialog does.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                if (focus && IsChild(window_, focus)) {
+                    lastFocus_ = focus;
+                }
+            } else if (lastFocus_ && IsWindow(lastFocus_) && !closing_) {
+                SetFocus(lastFocus_);
+                return 0;
+            }
+            break;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            ApplyLayout(LOWORD(wParam));
+            return 0;
+        }
+        case WM_CLOSE:
+            // The frame's close box: the window goes without any controller
+            // operation, and with it the program.
+            closing_ = true;
+            DestroyWindow(window_);
+            return 0;
+        case WM_DESTROY:
+            closing_ = true;
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+bool CalculatorWindow::CreateControls() {
+    // Without tooltips the calculator still works; it only loses its hints.
+    toolTips_.Create(window_, instance_);
+    for (const std::size_t index : TabOrder()) {
+        const design::ControlRecord& record = design::kControls[index];
+        const ControlClass controlClass = ClassFor(record);
+        const std::wstring caption = ToWide(record.caption);
+        const HWND control =
+            CreateWindowExW(controlClass.exStyle, controlClass.name, caption.c_str(),
+                            kChildStyle | controlClass.style, 0, 0, 0, 0, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(record.name))),
+                            instance_, nullptr);
+        if (!control) {
+            return false;
+        }
+        controls_[index] = control;
+        if (record.maxLength > 0) {
+            // Limits typing and pasting only; text set by the program is not cut.
+            SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(record.maxLength), 0);
+        }
+        toolTips_.Add(control, record.toolTip);
+    }
+    return true;
+}
+
+void CalculatorWindow::ApplyLayout(int dpi) {
+    FontSet fonts(dpi);
+    for (std::size_t index = 0; index < design::kControls.size(); ++index) {
+        const design::ControlRecord& record = design::kControls[index];
+        SetWindowPos(controls_[index], nullptr, TwipsToDevice(record.left, dpi),
+                     TwipsToDevice(record.top, dpi), TwipsToDevice(record.width, dpi),
+                     TwipsToDevice(record.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(record.font)),
+                     TRUE);
+    }
+    // No control uses the previous DPI's fonts any more.
+    fonts_ = std::move(fonts);
+    FitClientArea(window_, TwipsToDevice(design::kWindow.clientWidth, dpi),
+                  TwipsToDevice(design::kWindow.clientHeight, dpi));
+}
+
+void CalculatorWindow::OnCommand(int id, int code) {
+    // A label with SS_NOTIFY sends STN_CLICKED, which has BN_CLICKED's code:
+    // the identifier tells them apart.
+    switch (id) {
+        case ControlId("txtInput"):
+            if (code == EN_KILLFOCUS) {
+                controller_.OnInputLostFocus();
+            }
+            break;
+        case ControlId("cmdEnter"):
+            if (code == BN_CLICKED) {
+                controller_.OnEnterClicked();
+            }
+            break;
+        case ControlId("cmdClear"):
+            if (code == BN_CLICKED) {
+                controller_.OnClearClicked();
+            }
+            break;
+        case ControlId("cmdExit"):
+            if (code == BN_CLICKED) {
+                controller_.OnExitClicked();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void CalculatorWindow::Destroy() {
+    window_ = nullptr;
+    controls_.fill(nullptr);
+    lastFocus_ = nullptr;
+    toolTips_.Detach();
+    fonts_ = FontSet{};
+}
+
+void CalculatorWindow::SetCaption(std::string_view name, std::u16string_view text) {
+    if (const HWND control = ControlHandle(name)) {
+        const std::wstring wide = ToWide(text);
+        SetWindowTextW(control, wide.c_str());
+    }
+}
+
+std::u16string CalculatorWindow::InputText() const {
+    const HWND input = ControlHandle("txtInput");
+    if (!input) {
+        return {};
+    }
+    const int length = GetWindowTextLengthW(input);
+    std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
+    const int copied = GetWindowTextW(input, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return FromWide(text);
+}
+
+void CalculatorWindow::SetInputText(std::u16string_view text) {
+    SetCaption("txtInput", text);
+}
+
+void CalculatorWindow::SetCV17Caption(std::u16string_view caption) {
+    SetCaption("lblCV17", caption);
+}
+
+void CalculatorWindow::SetCV18Caption(std::u16string_view caption) {
+    SetCaption("lblCV18", caption);
+}
+
+void CalculatorWindow::SetCopyRightCaption(std::u16string_view caption) {
+    SetCaption("lblCopyRight", caption);
+}
+
+void CalculatorWindow::SetCopyRightToolTip(std::u16string_view toolTip) {
+    if (const HWND label = ControlHandle("lblCopyRight")) {
+        toolTips_.SetText(label, toolTip);
+    }
+}
+
+void CalculatorWindow::FocusInput() {
+    if (const HWND input = ControlHandle("txtInput")) {
+        SetFocus(input);
+    }
+}
+
+void CalculatorWindow::ShowMessageBox(std::u16string_view text, std::u16string_view title,
+                                      int style) {
+    const std::wstring wideText = ToWide(text);
+    const std::wstring wideTitle = ToWide(title);
+    MessageBoxW(window_, wideText.c_str(), wideTitle.c_str(), static_cast<UINT>(style));
+}
+
+VersionNumbers CalculatorWindow::ProgramVersion() const {
+    return ReadProgramVersion();
+}
+
+void CalculatorWindow::CloseWindow() {
+    // Destroys the window only: this object, and the controller running the
+    // operation that asked, live on until the message loop has ended.
+    if (window_) {
+        closing_ = true;
+        DestroyWindow(window_);
+    }
+}
+
+void CalculatorWindow::EndProgram() {
+    PostQuitMessage(0);
+}
+
+}  // namespace veltrop
