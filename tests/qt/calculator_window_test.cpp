@@ -250,6 +250,22 @@ private slots:
         QCOMPARE(Caption("lblCV18"), cv18);
     }
 
+    void onlyAMoveToAnotherControlReadsTheNumber() {
+        Type(*window_, "1000");
+        // Another window taking the activation leaves the number unread...
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(window_->Controller().State().LocoNumber, 0);
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QCOMPARE(FocusName(), QStringLiteral("txtInput"));
+        // ...while Tab reads it.
+        Press(*window_, Qt::Key_Tab);
+        QCOMPARE(window_->Controller().State().LocoNumber, 1000);
+    }
+
     void messageBoxUsesTheWindowsFont() {
         QFont boxFont;
         ModalAnswerer answerer([&](QMessageBox& box) { boxFont = box.font(); });
