@@ -6,7 +6,6 @@
 #include "ui/design_record.h"
 #include "ui/qt/calculator_window.h"
 #include "ui/qt/design_to_qt.h"
-#include "ui/qt/message_box_style.h"
 #include "window_driver.h"
 
 using veltrop::CalculatorWindow;
@@ -86,20 +85,6 @@ private slots:
         }
     }
 
-    void alignmentAndLimits() {
-        const auto& input = *Child<QLineEdit>(*window_, "txtInput");
-        QCOMPARE(input.maxLength(), 4);
-        QCOMPARE(input.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-        for (const char* name : {"lblTitle", "lblCopyRight", "lblCV17", "lblCV18"}) {
-            QCOMPARE(Child<QLabel>(*window_, name)->alignment() & Qt::AlignHorizontal_Mask,
-                     Qt::AlignHCenter);
-        }
-        for (const char* name : {"lblInput", "lblCVa", "lblCVb"}) {
-            QCOMPARE(Child<QLabel>(*window_, name)->alignment() & Qt::AlignHorizontal_Mask,
-                     Qt::AlignLeft);
-        }
-    }
-
     void versionStripLiesUnderExitWhereTheyOverlap() {
         const QWidget& strip = *Child(*window_, "lblCopyRight");
         const QWidget& exit = *Child(*window_, "cmdExit");
@@ -112,30 +97,6 @@ private slots:
                 QCOMPARE(window_->childAt(x, y), &strip);
             }
         }
-    }
-
-    void messageBoxStyles_data() {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<int>("buttons");
-        QTest::newRow("48 exclamation, OK")
-            << 48 << int(QMessageBox::Warning) << int(QMessageBox::Ok);
-        QTest::newRow("0 plain OK") << 0 << int(QMessageBox::NoIcon) << int(QMessageBox::Ok);
-        QTest::newRow("16 critical") << 16 << int(QMessageBox::Critical) << int(QMessageBox::Ok);
-        QTest::newRow("36 question, yes/no")
-            << 36 << int(QMessageBox::Question) << int(QMessageBox::Yes | QMessageBox::No);
-        QTest::newRow("65 information, OK/cancel")
-            << 65 << int(QMessageBox::Information) << int(QMessageBox::Ok | QMessageBox::Cancel);
-        QTest::newRow("modality bit ignored")
-            << 48 + 4096 << int(QMessageBox::Warning) << int(QMessageBox::Ok);
-    }
-    void messageBoxStyles() {
-        QFETCH(int, style);
-        QFETCH(int, icon);
-        QFETCH(int, buttons);
-        const veltrop::MessageBoxLook look = veltrop::MessageBoxLookForStyle(style);
-        QCOMPARE(int(look.icon), icon);
-        QCOMPARE(int(look.buttons), buttons);
     }
 };
 

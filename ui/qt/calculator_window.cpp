@@ -206,8 +206,8 @@ void CalculatorWindow::FocusInput() {
 
 void CalculatorWindow::ShowMessageBox(std::u16string_view text, std::u16string_view title,
                                       int style) {
-    const MessageBoxLook look = MessageBoxLookForStyle(style);
-    QMessageBox box(look.icon, ToQString(title), ToQString(text), look.buttons, this);
+    QMessageBox box(MessageBoxIconForStyle(style), ToQString(title), ToQString(text),
+                    QMessageBox::Ok, this);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -4,13 +4,8 @@
 
 namespace veltrop {
 
-// What a message box style number asks for: its low three bits choose the
-// buttons, the next three the icon (48: exclamation icon, OK only).
-struct MessageBoxLook {
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons buttons;
-};
-
-MessageBoxLook MessageBoxLookForStyle(int style);
+// The icon a message box style number asks for in its bits 4 to 6 (48: the
+// exclamation icon). The program's boxes all have the one OK button.
+QMessageBox::Icon MessageBoxIconForStyle(int style);
 
 }  // namespace veltrop
