@@ -71,6 +71,9 @@ private slots:
     }
 
     void everyControlHasASpeakableName() {
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(window_.get());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Veltrop"));
         for (const auto& record : veltrop::design::kControls) {
             const QString name = Name(record.name.data());
             QVERIFY2(!name.trimmed().isEmpty(), record.name.data());

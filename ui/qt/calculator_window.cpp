@@ -1,5 +1,6 @@
 #include "ui/qt/calculator_window.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -66,6 +67,15 @@ QWidget* CreateControl(const design::ControlRecord& record, QWidget* parent) {
     return widget;
 }
 
+// A plain top-level QWidget reaches a screen reader as a filler; present
+// the calculator as the application's window (a frame over AT-SPI).
+QAccessibleInterface* WindowAccessible(const QString& /*key*/, QObject* object) {
+    if (auto* window = qobject_cast<CalculatorWindow*>(object)) {
+        return new QAccessibleWidget(window, QAccessible::Window);
+    }
+    return nullptr;
+}
+
 QString ResultAccessibleName(const QLabel& prompt, const QString& value) {
     QString base = prompt.text();
     while (base.endsWith(u'=') || base.endsWith(u' ')) {
@@ -87,6 +97,11 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent), controlle
     // font, not this window's.
     QApplication::setFont(windowFont);
     setFixedSize(ClientSizeFromRecord(design::kWindow));
+    static const bool kFactoryInstalled = [] {
+        QAccessible::installFactory(WindowAccessible);
+        return true;
+    }();
+    (void)kFactoryInstalled;
 
     BuildControls();
     controller_.OnFormLoad();
