@@ -3,15 +3,19 @@
 // window manager's close button does (WM_DELETE_WINDOW) and waits for the
 // program to end, so that a wrapper such as /usr/bin/time can report.
 //
-// Usage: veltrop_map_timer PROGRAM [ARG...]
-// Prints: "mapped_ms <milliseconds>"; exit status 0 when the program mapped
-// a window and ended by itself after the close request.
+// Usage: veltrop_map_timer [--title TITLE] PROGRAM [ARG...]
+// With --title, waits for a window of that title (override-redirect ones
+// too, as Wine's unmanaged windows are); otherwise for the first window that
+// is not override-redirect. Prints "mapped_ms <milliseconds>"; exit status
+// 0 when the program mapped a window and ended by itself after the close
+// request.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <string>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -30,7 +34,21 @@ xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
         xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
     std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
         xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+std::string WindowTitle(xcb_connection_t* connection, xcb_window_t window) {
+    for (xcb_atom_t property : {Atom(connection, "_NET_WM_NAME"), xcb_atom_t{XCB_ATOM_WM_NAME}}) {
+        const auto cookie =
+            xcb_get_property(connection, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+            xcb_get_property_reply(connection, cookie, nullptr), &std::free);
+        if (reply && xcb_get_property_value_length(reply.get()) > 0) {
+            return {static_cast<const char*>(xcb_get_property_value(reply.get())),
+                    static_cast<std::size_t>(xcb_get_property_value_length(reply.get()))};
+        }
+    }
+    return {};
 }
 
 void RequestClose(xcb_connection_t* connection, xcb_window_t window) {
@@ -60,8 +78,14 @@ bool WaitForExit(pid_t child, int& status, int timeoutMs) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [ARG...]\n", argv[0]);
+    int first = 1;
+    const char* title = nullptr;
+    if (argc > 2 && std::strcmp(argv[1], "--title") == 0) {
+        title = argv[2];
+        first = 3;
+    }
+    if (argc <= first) {
+        std::fprintf(stderr, "usage: %s [--title TITLE] PROGRAM [ARG...]\n", argv[0]);
         return 2;
     }
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
@@ -82,8 +106,8 @@ int main(int argc, char* argv[]) {
     const double start = NowMs();
     const pid_t child = fork();
     if (child == 0) {
-        execvp(argv[1], argv + 1);
-        std::perror(argv[1]);
+        execvp(argv[first], argv + first);
+        std::perror(argv[first]);
         _exit(127);
     }
 
@@ -99,8 +123,9 @@ int main(int argc, char* argv[]) {
         if ((event->response_type & 0x7F) == XCB_MAP_NOTIFY) {
             const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event.get());
             // Menus and tooltips bypass the window manager; the program's
-            // window does not.
-            if (map->override_redirect == 0) {
+            // window does not, unless Wine leaves its windows unmanaged.
+            if (title != nullptr ? WindowTitle(connection, map->window) == title
+                                 : map->override_redirect == 0) {
                 mapped = map->window;
             }
         }

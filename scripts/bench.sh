@@ -29,7 +29,9 @@ echo "== Per number: ParseLocoNumber + ComputeExtendedAddress + FormatCvValue (b
 
 work=$(mktemp -d)
 xvfb_pid=""
+wine_prefix=""
 cleanup() {
+    [[ -n $wine_prefix ]] && WINEPREFIX=$wine_prefix TMPDIR=/tmp wineserver -k 2>/dev/null
     [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
     rm -rf "$work"
 }
@@ -40,12 +42,19 @@ for _ in $(seq 50); do [[ -s $work/display ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 export XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
 
-# One start: appends the milliseconds to start to mapped and the peak RSS.
+# One start of a program whose window has the given title: appends the
+# milliseconds from start to window mapped and, with /usr/bin/time, the peak RSS.
 measure() {
-    local name=$1
-    shift
-    "$timer" /usr/bin/time -v -o "$work/time" "$@" 2>/dev/null | awk '{print $2}' >>"$work/$name.ms"
+    local name=$1 title=$2
+    shift 2
+    "$timer" --title "$title" /usr/bin/time -v -o "$work/time" "$@" 2>/dev/null |
+        awk '{print $2}' >>"$work/$name.ms"
     awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time" >>"$work/$name.kb"
+}
+measure_start() {
+    local name=$1 title=$2
+    shift 2
+    "$timer" --title "$title" "$@" 2>/dev/null | awk '{print $2}' >>"$work/$name.ms"
 }
 
 report() {
@@ -60,10 +69,39 @@ echo
 echo "== Qt window under Xvfb: start to window mapped, peak RSS; median of $runs, A B A B"
 veltrop=$build/ui/qt/veltrop
 bare=$build/bench/bare_qt/veltrop_bare_qt
-"$timer" "$veltrop" >/dev/null 2>&1 && "$timer" "$bare" >/dev/null 2>&1  # warm the caches
+measure_start warmup Veltrop "$veltrop" && measure_start warmup Bare "$bare"  # warm the caches
 for _ in $(seq "$runs"); do
-    measure veltrop "$veltrop"
-    measure bare_qt "$bare"
+    measure veltrop Veltrop "$veltrop"
+    measure bare_qt Bare "$bare"
 done
 report "start to mapped" ms veltrop bare_qt ms
 report "peak RSS" KiB veltrop bare_qt kb
+
+if ! cmake --list-presets 2>/dev/null | grep -q '"windows"'; then
+    exit 0
+fi
+echo
+echo "== Veltrop.exe under Wine: size, start to window mapped; median of $runs, A B A B"
+scripts/deps.sh windows
+wbuild=build/bench-windows
+cmake --preset windows -B "$wbuild" -DVELTROP_BUILD_BENCH=ON -DVELTROP_BUILD_TESTS=OFF >/dev/null
+cmake --build "$wbuild" --target Veltrop veltrop_bare_win32 >/dev/null
+exe=$wbuild/ui/win32/Veltrop.exe
+bare_exe=$wbuild/bench/bare_win32/veltrop_bare_win32.exe
+printf '%-28s %s %10s   %s %10s\n' "size (bytes)" Veltrop.exe "$(stat -c %s "$exe")" \
+    bare_win32 "$(stat -c %s "$bare_exe")"
+
+# One prefix and one wineserver for every start, so that no start pays for
+# setting them up.
+wine_prefix=$PWD/$wbuild/wine-prefix
+cmake/wine-run.sh "$wine_prefix" cmd /c exit >/dev/null 2>&1
+WINEPREFIX=$wine_prefix TMPDIR=/tmp wineserver -w  # until the one that ran it is gone
+WINEPREFIX=$wine_prefix TMPDIR=/tmp wineserver -p
+wine_run=(cmake/wine-run.sh "$wine_prefix")
+measure_start warmup Veltrop "${wine_run[@]}" "$exe"
+measure_start warmup Bare "${wine_run[@]}" "$bare_exe"
+for _ in $(seq "$runs"); do
+    measure_start Veltrop.exe Veltrop "${wine_run[@]}" "$exe"
+    measure_start bare_win32 Bare "${wine_run[@]}" "$bare_exe"
+done
+report "start to mapped" ms Veltrop.exe bare_win32 ms
