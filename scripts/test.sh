@@ -28,7 +28,7 @@ cmake --preset bench >/dev/null
 cmake --build --preset bench -j "${jobs}"
 ctest --preset bench
 
-# Each fuzzer runs for a bounded time (VELTROP_FUZZ_SECONDS, 30 by default).
+# Each fuzzer runs for a bounded time (VELTROP_FUZZ_SECONDS, 60 by default).
 echo "== fuzz: configure, build, bounded fuzzing"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "${jobs}"
