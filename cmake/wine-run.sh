@@ -5,7 +5,7 @@
 # Windows need an X display (xvfb-run -a provides one for the tests).
 set -eu
 [ $# -ge 2 ] || { echo "usage: $0 PREFIX PROGRAM [ARGUMENTS...]" >&2; exit 2; }
-prefix=$1
+prefix=$(realpath -m "$1")
 shift
 
 export WINEPREFIX="$prefix"
