@@ -11,8 +11,14 @@ cd "$(dirname "$0")/.."
 runs=${1:-10}
 
 scripts/deps.sh core qt bench
-cmake --preset bench >/dev/null
-cmake --build --preset bench >/dev/null
+# Builds quietly, but shows the whole log when a build fails.
+quiet() {
+    local log
+    log=$("$@" 2>&1) || { echo "$log"; return 1; }
+}
+
+quiet cmake --preset bench
+quiet cmake --build --preset bench
 build=build/bench
 timer=$build/bench/veltrop_map_timer
 
@@ -84,8 +90,8 @@ echo
 echo "== Veltrop.exe under Wine: size, start to window mapped; median of $runs, A B A B"
 scripts/deps.sh windows
 wbuild=build/bench-windows
-cmake --preset windows -B "$wbuild" -DVELTROP_BUILD_BENCH=ON -DVELTROP_BUILD_TESTS=OFF >/dev/null
-cmake --build "$wbuild" --target Veltrop veltrop_bare_win32 >/dev/null
+quiet cmake --preset windows -B "$wbuild" -DVELTROP_BUILD_BENCH=ON -DVELTROP_BUILD_TESTS=OFF
+quiet cmake --build "$wbuild" --target Veltrop veltrop_bare_win32
 exe=$wbuild/ui/win32/Veltrop.exe
 bare_exe=$wbuild/bench/bare_win32/veltrop_bare_win32.exe
 printf '%-28s %s %10s   %s %10s\n' "size (bytes)" Veltrop.exe "$(stat -c %s "$exe")" \
