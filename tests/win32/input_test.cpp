@@ -9,6 +9,7 @@
 #include "calculator_window_fixture.h"
 #include "message_box_watcher.h"
 #include "res/version.h"
+#include "ui/design_record.h"
 
 namespace veltrop::testing {
 namespace {
@@ -147,6 +148,26 @@ INSTANTIATE_TEST_SUITE_P(ReturnAndEscape, NoButtonKeyTest,
                          [](const ::testing::TestParamInfo<WORD>& param) {
                              return param.param == VK_RETURN ? "Return" : "Escape";
                          });
+
+// Labels report clicks (STN_CLICKED, the code of BN_CLICKED) so that their
+// tooltips work; a click on one must not count as a button's.
+TEST_F(InputTest, ClickingLabelsClicksNothing) {
+    WindowDriver::Type(L"5");
+    ASSERT_TRUE(driver_.PumpUntil([this] { return TextOf("txtInput") == L"5"; }));
+    for (const design::ControlRecord& record : design::kControls) {
+        if (record.kind == design::ControlKind::Label) {
+            WindowDriver::Click(Control(record.name));
+            driver_.PumpFor(100);
+        }
+    }
+    driver_.PumpFor(300);
+    EXPECT_EQ(FindWindowW(L"#32770", kErrorTitle.c_str()), nullptr);
+    ASSERT_NE(window_.Handle(), nullptr);
+    EXPECT_EQ(TextOf("txtInput"), L"5");
+    EXPECT_EQ(TextOf("lblCV17"), L"");
+    EXPECT_TRUE(Focused("txtInput"));
+    EXPECT_EQ(window_.State().LocoNumber, 0);
+}
 
 TEST_F(InputTest, EnterRightAfterStartReportsTheError) {
     ExpectErrorBox(ClickEnterExpectingError());
