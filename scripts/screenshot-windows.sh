@@ -10,8 +10,6 @@ program=$build/ui/win32/Veltrop.exe
 
 if [[ -z ${VELTROP_IN_XVFB:-} ]]; then
   scripts/deps.sh windows
-  apt_group_has_xdotool=$(command -v xdotool || true)
-  [[ -n $apt_group_has_xdotool ]] || scripts/deps.sh bench
   [[ -f $program ]] || { echo "Build $program first (scripts/build-windows.sh)" >&2; exit 1; }
   VELTROP_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$0" "$build"
 fi

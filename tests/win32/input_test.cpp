@@ -149,6 +149,19 @@ INSTANTIATE_TEST_SUITE_P(ReturnAndEscape, NoButtonKeyTest,
                              return param.param == VK_RETURN ? "Return" : "Escape";
                          });
 
+TEST_F(InputTest, FocusReturnsToItsControlWhenTheWindowIsActivatedAgain) {
+    WindowDriver::Press(VK_TAB);
+    ASSERT_TRUE(driver_.PumpUntil([this] { return Focused("cmdEnter"); }));
+    const HWND other = CreateWindowExW(0, L"STATIC", L"Other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    SetForegroundWindow(other);
+    ASSERT_TRUE(driver_.PumpUntil([other] { return GetForegroundWindow() == other; }));
+    SetForegroundWindow(window_.Handle());
+    EXPECT_TRUE(driver_.PumpUntil([this] { return Focused("cmdEnter"); }));
+    DestroyWindow(other);
+}
+
 // Labels report clicks (STN_CLICKED, the code of BN_CLICKED) so that their
 // tooltips work; a click on one must not count as a button's.
 TEST_F(InputTest, ClickingLabelsClicksNothing) {

@@ -151,13 +151,14 @@ LRESULT CalculatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             }
             return 0;
         case WM_ACTIVATE:
-            // Give the focus back to the control that had it, as a dialog does.
+            // Give the focus back to the control that had it, as a dialog
+            // does (not while minimised).
             if (LOWORD(wParam) == WA_INACTIVE) {
                 const HWND focus = GetFocus();
                 if (focus && IsChild(window_, focus)) {
                     lastFocus_ = focus;
                 }
-            } else if (lastFocus_ && IsWindow(lastFocus_) && !closing_) {
+            } else if (HIWORD(wParam) == 0 && lastFocus_ && IsWindow(lastFocus_) && !closing_) {
                 SetFocus(lastFocus_);
                 return 0;
             }
