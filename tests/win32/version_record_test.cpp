@@ -6,17 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "program_path.h"
 #include "res/version.h"
 #include "ui/win32/program_version.h"
 
 namespace veltrop::testing {
 namespace {
 
-// The build's path of Veltrop.exe, as Wine's drive Z: sees it.
-const std::wstring kProgram = [] {
-    const std::string path = VELTROP_EXE_PATH;
-    return L"Z:" + std::wstring(path.begin(), path.end());
-}();
+const std::wstring kProgram = ProgramPath();
 
 class VersionRecordTest : public ::testing::Test {
 protected:
