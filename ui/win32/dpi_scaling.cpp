@@ -9,15 +9,14 @@ using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 
 // Looked up at run time so that the program still starts on Windows
 // releases before 10, which lack the function.
+// Not cached in a function-local static: its thread-safe guard would link
+// the whole threads library into the program for a look-up made twice.
 GetDpiForWindowFunction GetDpiForWindowIfPresent() {
-    static const GetDpiForWindowFunction function = [] {
-        const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-        const FARPROC address = user32 ? GetProcAddress(user32, "GetDpiForWindow") : nullptr;
-        // void (*)() is the generic function pointer type the compiler accepts
-        // between unrelated function types.
-        return reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void (*)()>(address));
-    }();
-    return function;
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const FARPROC address = user32 ? GetProcAddress(user32, "GetDpiForWindow") : nullptr;
+    // void (*)() is the generic function pointer type the compiler accepts
+    // between unrelated function types.
+    return reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void (*)()>(address));
 }
 
 }  // namespace
