@@ -2,14 +2,19 @@
 # Checks the built Veltrop.exe from Linux, without running it: PE32 GUI
 # program with ASLR and DEP and no link timestamp, importing only Windows'
 # own DLLs, carrying the version record, the three-image icon group and
-# the manifest.
-# Usage: check_executable.sh EXE OBJDUMP VERSION_TEXT PRODUCT COMPANY
+# the manifest; and, given MAX_BYTES, no bigger than that.
+# Usage: check_executable.sh EXE OBJDUMP VERSION_TEXT PRODUCT COMPANY [MAX_BYTES]
 set -euo pipefail
-exe=$1 objdump=$2 version_text=$3 product=$4 company=$5
+exe=$1 objdump=$2 version_text=$3 product=$4 company=$5 max_bytes=${6:-}
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+
+size=$(stat -c %s "$exe")
+if [[ -n $max_bytes ]] && ((size >= max_bytes)); then
+  fail "$size bytes, the limit is $max_bytes: some library part came in unasked"
+fi
 
 headers=$("$objdump" -p "$exe")
 grep -q 'file format pei-i386' <<<"$headers" || fail "not a 32-bit PE image"
@@ -63,4 +68,4 @@ grep -qx '040904B0' <<<"$strings" || fail "no 040904B0 string block"
 if ((failures > 0)); then
   exit 1
 fi
-echo "Veltrop.exe: PE32 GUI, imports $(tr '\n' ' ' <<<"$imports"), resources complete"
+echo "Veltrop.exe: $size bytes, PE32 GUI, imports $(tr '\n' ' ' <<<"$imports"), resources complete"
