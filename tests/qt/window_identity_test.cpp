@@ -8,6 +8,7 @@
 #include "ui/design_record.h"
 #include "ui/qt/calculator_window.h"
 #include "ui/qt/design_to_qt.h"
+#include "ui/qt/program_icon.h"
 #include "window_driver.h"
 
 using veltrop::CalculatorWindow;
@@ -68,6 +69,40 @@ private slots:
         QTest::mouseMove(window_->windowHandle(), strip.mapTo(window_.get(), QPoint(x, y)));
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), VersionToolTip());
+    }
+
+    void tooltipsTakeTheWindowFontAtNormalWeight() {
+        QTest::mouseMove(window_->windowHandle(), Child(*window_, "cmdEnter")->geometry().center());
+        QTRY_VERIFY(QToolTip::isVisible());
+        QWidget* tip = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->windowType() == Qt::ToolTip) {
+                tip = widget;
+            }
+        }
+        QVERIFY(tip != nullptr);
+        const QFont windowFont = window_->font();
+        QCOMPARE(tip->font().family(), windowFont.family());
+        QCOMPARE(tip->font().pixelSize(), windowFont.pixelSize());
+        QCOMPARE(tip->font().weight(), QFont::Normal);
+        QCOMPARE(windowFont.weight(), QFont::Bold);
+    }
+
+    // A renamed or missing image would leave the window without an icon.
+    void programIconOffersTheWindowManagerSizes_data() {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 32, 48}) {
+            QTest::addRow("%dx%d", size, size) << size;
+        }
+    }
+    void programIconOffersTheWindowManagerSizes() {
+        QFETCH(int, size);
+        const QIcon icon = veltrop::ProgramIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        const QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        QVERIFY(image.hasAlphaChannel());
+        QVERIFY(image.pixelColor(size / 2, size / 2).alpha() > 0);
     }
 
     void everyControlHasASpeakableName() {

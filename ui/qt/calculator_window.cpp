@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolTip>
 #include <array>
 #include <utility>
 
@@ -45,6 +46,8 @@ QWidget* CreateControl(const design::ControlRecord& record, QWidget* parent) {
         case design::ControlKind::TextBox: {
             auto* edit = new QLineEdit(caption, parent);
             if (record.maxLength > 0) {
+                // Also cuts text set by the program, which the design leaves
+                // unlimited; the program only ever sets the empty text.
                 edit->setMaxLength(record.maxLength);
             }
             edit->setAlignment(AlignmentFromRecord(record.alignment, record.kind));
@@ -96,6 +99,12 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent), controlle
     // The message box is a window of its own and takes the application's
     // font, not this window's.
     QApplication::setFont(windowFont);
+    // Tooltips in the window's face and size but not bold, as tooltips
+    // usually are. Set after the application font, which clears the fonts
+    // set for classes of widgets.
+    QFont toolTipFont = windowFont;
+    toolTipFont.setWeight(QFont::Normal);
+    QToolTip::setFont(toolTipFont);
     setFixedSize(ClientSizeFromRecord(design::kWindow));
     static const bool kFactoryInstalled = [] {
         QAccessible::installFactory(WindowAccessible);
