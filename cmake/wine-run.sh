@@ -29,6 +29,9 @@ if [ ! -e "$prefix/.veltrop-ready" ]; then
         # Unmanaged windows: with the default, every message box close stalls
         # about 2 s, and a virtual desktop drops synthesized clicks.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+        # No Arial here: its metric twin with its own bold face, not the
+        # first sans-serif face Wine happens to find.
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f
         wineserver -w
       } </dev/null >"$prefix.log" 2>&1 9>&-
       # Debian's Wine looks for its own fonts elsewhere; without them frame
@@ -39,6 +42,25 @@ if [ ! -e "$prefix/.veltrop-ready" ]; then
     fi
   ) 9>"$prefix.lock"
 fi
+
+# Text as Windows draws it by default, with ClearType's subpixel smoothing:
+# Wine takes that from fontconfig, whose default greyscale draws an 8.25 pt
+# bold stem hardly darker than a normal one.
+fonts_conf="$prefix.fonts.conf"
+if [ ! -e "$fonts_conf" ]; then
+  cat >"$fonts_conf.$$" <<'EOF'
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <include ignore_missing="yes">/etc/fonts/fonts.conf</include>
+  <match target="font">
+    <edit name="rgba" mode="assign"><const>rgb</const></edit>
+  </match>
+</fontconfig>
+EOF
+  mv -f "$fonts_conf.$$" "$fonts_conf"
+fi
+export FONTCONFIG_FILE="$fonts_conf"
 
 out=$(mktemp)
 err=$(mktemp)
