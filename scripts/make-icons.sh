@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Makes the program's icons from res/icons/veltrop.svg: the hicolor PNGs
-# the Linux desktop uses and veltrop.ico for Windows, whose three images
-# (32x32 in 2 colours, 32x32 and 16x16 in 16 colours) are remapped onto the
-# fixed Windows palettes. The outputs are committed; run this after editing
-# the artwork. Needs: scripts/deps.sh qt
+# the Linux desktop uses, raw pixels of three of them for the Qt window, and
+# veltrop.ico for Windows, whose three images (32x32 in 2 colours, 32x32 and
+# 16x16 in 16 colours) are remapped onto the fixed Windows palettes. The
+# outputs are committed; run this after editing the artwork.
+# Needs: scripts/deps.sh qt
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +21,14 @@ for size in 16 22 24 32 48 64 128 256; do
   # Strip the timestamps so an unchanged drawing gives unchanged files.
   convert "$tmp/render.png" -strip -define png:exclude-chunks=date,time \
     "PNG32:$dir/$app_id.png"
+done
+
+# The Qt window's own icon sizes as raw RGBA bytes, which the program uses
+# as they are: no image decoder needs to be loaded at start-up.
+mkdir -p "$icons/window"
+for size in 16 32 48; do
+  convert "$icons/hicolor/${size}x${size}/apps/$app_id.png" -depth 8 \
+    "RGBA:$icons/window/${size}x${size}.rgba"
 done
 
 # The 16 colours of the standard Windows palette, and black and white.

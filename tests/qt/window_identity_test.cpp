@@ -88,21 +88,27 @@ private slots:
         QCOMPARE(windowFont.weight(), QFont::Bold);
     }
 
-    // A renamed or missing image would leave the window without an icon.
-    void programIconOffersTheWindowManagerSizes_data() {
+    // The window icon's raw pixels are made from the installed PNGs: a
+    // missing, stale or misread image would show in the window manager only.
+    void programIconShowsTheInstalledArtwork_data() {
         QTest::addColumn<int>("size");
         for (int size : {16, 32, 48}) {
             QTest::addRow("%dx%d", size, size) << size;
         }
     }
-    void programIconOffersTheWindowManagerSizes() {
+    void programIconShowsTheInstalledArtwork() {
         QFETCH(int, size);
         const QIcon icon = veltrop::ProgramIcon();
         QVERIFY(icon.availableSizes().contains(QSize(size, size)));
-        const QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
-        QCOMPARE(image.size(), QSize(size, size));
-        QVERIFY(image.hasAlphaChannel());
-        QVERIFY(image.pixelColor(size / 2, size / 2).alpha() > 0);
+        const QImage shown = icon.pixmap(QSize(size, size), 1.0)
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage installed =
+            QImage(
+                QStringLiteral(VELTROP_HICOLOR_DIR "/%1x%1/apps/" VELTROP_APP_ID ".png").arg(size))
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(installed.size(), QSize(size, size));
+        QCOMPARE(shown, installed);
     }
 
     void everyControlHasASpeakableName() {
