@@ -2,7 +2,8 @@
 # Builds the optimised program with its yardsticks and prints the figures:
 #  - the per-number cost of reading, splitting and formatting (Google Benchmark);
 #  - start to window mapped, and peak memory, of the Qt window against a bare
-#    Qt window of the same size, under Xvfb, alternating A B A B;
+#    Qt window of the same size, under Xvfb, alternating A B A B; and, for
+#    information only, a bare window with one label in the window's font;
 #  - Veltrop.exe's size, and its start to window mapped under Wine against a
 #    bare Win32 window built the same way (when the Windows build is set up).
 # Usage: scripts/bench.sh [RUNS]   (runs of each program, default 10)
@@ -72,16 +73,25 @@ report() {
 }
 
 echo
-echo "== Qt window under Xvfb: start to window mapped, peak RSS; median of $runs, A B A B"
+echo "== Qt window under Xvfb: start to window mapped, peak RSS; median of $runs, A B C A B C"
 veltrop=$build/ui/qt/veltrop
 bare=$build/bench/bare_qt/veltrop_bare_qt
-measure_start warmup Veltrop "$veltrop" && measure_start warmup Bare "$bare"  # warm the caches
+bare_text=$build/bench/bare_qt_text/veltrop_bare_qt_text
+# Warm the caches.
+measure_start warmup Veltrop "$veltrop" && measure_start warmup Bare "$bare" &&
+    measure_start warmup BareText "$bare_text"
 for _ in $(seq "$runs"); do
     measure veltrop Veltrop "$veltrop"
     measure bare_qt Bare "$bare"
+    measure bare_qt_text BareText "$bare_text"
 done
 report "start to mapped" ms veltrop bare_qt ms
 report "peak RSS" KiB veltrop bare_qt kb
+echo "-- informational, no target: bare_qt_text, the bare window with one label in the window font"
+report "start to mapped" ms bare_qt_text bare_qt ms
+report "peak RSS" KiB bare_qt_text bare_qt kb
+report "start to mapped" ms veltrop bare_qt_text ms
+report "peak RSS" KiB veltrop bare_qt_text kb
 
 if ! cmake --list-presets 2>/dev/null | grep -q '"windows"'; then
     exit 0
