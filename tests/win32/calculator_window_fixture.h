@@ -18,7 +18,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(window_.Create(SW_SHOWNORMAL));
         SetForegroundWindow(window_.Handle());
-        driver_.PumpUntil([this] { return GetForegroundWindow() == window_.Handle(); }, 2000);
+        // Generous: the first window after Wine has started its own desktop
+        // processes can take a while on a busy machine. Without the front,
+        // typed keys would go elsewhere and fail the test later and obscurely.
+        ASSERT_TRUE(
+            driver_.PumpUntil([this] { return GetForegroundWindow() == window_.Handle(); }, 10000))
+            << "the window never came to the front";
         driver_.PumpFor(50);
     }
 

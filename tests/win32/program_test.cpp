@@ -42,7 +42,8 @@ protected:
         ASSERT_TRUE(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
                                    nullptr, nullptr, &startup, &process_));
         Search search{process_.dwProcessId, nullptr};
-        for (int wait = 0; wait < 250 && !search.window; ++wait) {
+        // Up to 10 s: a first start in a fresh Wine prefix is slow.
+        for (int wait = 0; wait < 500 && !search.window; ++wait) {
             Sleep(20);
             EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&search));
         }
@@ -50,11 +51,12 @@ protected:
         ASSERT_NE(window_, nullptr) << "Veltrop.exe showed no window";
         // Input sent before the program waits for it, or before its window
         // is in front, can go astray.
-        WaitForInputIdle(process_.hProcess, 5000);
+        WaitForInputIdle(process_.hProcess, 10000);
         SetForegroundWindow(window_);
-        for (int wait = 0; wait < 100 && GetForegroundWindow() != window_; ++wait) {
+        for (int wait = 0; wait < 500 && GetForegroundWindow() != window_; ++wait) {
             Sleep(20);
         }
+        ASSERT_EQ(GetForegroundWindow(), window_) << "Veltrop.exe's window never came to the front";
     }
 
     void TearDown() override {
