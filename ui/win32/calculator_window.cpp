@@ -18,6 +18,8 @@ constexpr wchar_t kClassName[] = L"VeltropCalculatorWindow";
 // A fixed frame: the layout is absolute and never follows a resize.
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+// Posted to itself once the window is on screen.
+constexpr UINT kCreateToolTipsMessage = WM_APP + 1;
 
 struct ControlClass {
     const wchar_t* name;
@@ -56,6 +58,18 @@ std::array<std::size_t, design::kControls.size()> TabOrder() {
     return order;
 }
 
+RECT PlaceOf(const design::ControlRecord& record, int dpi) {
+    const int left = TwipsToDevice(record.left, dpi);
+    const int top = TwipsToDevice(record.top, dpi);
+    return {left, top, left + TwipsToDevice(record.width, dpi),
+            top + TwipsToDevice(record.height, dpi)};
+}
+
+void FitDesignClientArea(HWND window, int dpi) {
+    FitClientArea(window, TwipsToDevice(design::kWindow.clientWidth, dpi),
+                  TwipsToDevice(design::kWindow.clientHeight, dpi));
+}
+
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
@@ -89,8 +103,8 @@ bool CalculatorWindow::Create(int showCommand) {
     if (!RegisterWindowClass(instance_, &CalculatorWindow::WindowProc)) {
         return false;
     }
-    // A first guess at the size; ApplyLayout makes the client area exact
-    // for the DPI of the monitor the window lands on.
+    // A first guess at the size, made exact below for the DPI of the
+    // monitor the window lands on.
     const int dpi = SystemDpi();
     RECT frame{0, 0, TwipsToDevice(design::kWindow.clientWidth, dpi),
                TwipsToDevice(design::kWindow.clientHeight, dpi)};
@@ -103,11 +117,14 @@ bool CalculatorWindow::Create(int showCommand) {
     if (!window_) {
         return false;
     }
-    ApplyLayout(WindowDpi(window_));
+    FitDesignClientArea(window_, WindowDpi(window_));
     controller_.OnFormLoad();
     lastFocus_ = ControlHandle("txtInput");
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
+    // Nobody can rest the mouse on a control before it is on screen: the
+    // tooltips wait for the first message after that, off the start-up path.
+    PostMessageW(window_, kCreateToolTipsMessage, 0, 0);
     FocusInput();
     return true;
 }
@@ -171,6 +188,12 @@ LRESULT CalculatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             ApplyLayout(LOWORD(wParam));
             return 0;
         }
+        case kCreateToolTipsMessage:
+            // Without tooltips the calculator still works; it only loses its hints.
+            if (!closing_) {
+                toolTips_.Create(window_, instance_);
+            }
+            return 0;
         case WM_CLOSE:
             // The frame's close box: the window goes without any controller
             // operation, and with it the program.
@@ -188,21 +211,27 @@ LRESULT CalculatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
 }
 
 bool CalculatorWindow::CreateControls() {
-    // Without tooltips the calculator still works; it only loses its hints.
-    toolTips_.Create(window_, instance_);
+    // Each control is made in its place and font for the window's DPI: moving
+    // it there afterwards costs Wine about a millisecond a control at start.
+    const int dpi = WindowDpi(window_);
+    fonts_ = FontSet(dpi);
     for (const std::size_t index : TabOrder()) {
         const design::ControlRecord& record = design::kControls[index];
         const ControlClass controlClass = ClassFor(record);
         const std::wstring caption = ToWide(record.caption);
+        const RECT place = PlaceOf(record, dpi);
         const HWND control =
             CreateWindowExW(controlClass.exStyle, controlClass.name, caption.c_str(),
-                            kChildStyle | controlClass.style, 0, 0, 0, 0, window_,
+                            kChildStyle | controlClass.style, place.left, place.top,
+                            place.right - place.left, place.bottom - place.top, window_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(record.name))),
                             instance_, nullptr);
         if (!control) {
             return false;
         }
         controls_[index] = control;
+        // The window is not shown yet: nothing to redraw.
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(record.font)), FALSE);
         if (record.maxLength > 0) {
             // Limits typing and pasting only; text set by the program is not cut.
             SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(record.maxLength), 0);
@@ -216,16 +245,15 @@ void CalculatorWindow::ApplyLayout(int dpi) {
     FontSet fonts(dpi);
     for (std::size_t index = 0; index < design::kControls.size(); ++index) {
         const design::ControlRecord& record = design::kControls[index];
-        SetWindowPos(controls_[index], nullptr, TwipsToDevice(record.left, dpi),
-                     TwipsToDevice(record.top, dpi), TwipsToDevice(record.width, dpi),
-                     TwipsToDevice(record.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT place = PlaceOf(record, dpi);
+        SetWindowPos(controls_[index], nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(record.font)),
                      TRUE);
     }
     // No control uses the previous DPI's fonts any more.
     fonts_ = std::move(fonts);
-    FitClientArea(window_, TwipsToDevice(design::kWindow.clientWidth, dpi),
-                  TwipsToDevice(design::kWindow.clientHeight, dpi));
+    FitDesignClientArea(window_, dpi);
 }
 
 void CalculatorWindow::OnCommand(int id, int code) {

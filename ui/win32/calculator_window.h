@@ -35,7 +35,8 @@ public:
     CalculatorWindow& operator=(const CalculatorWindow&) = delete;
 
     // Creates the window and its controls, runs OnFormLoad, then shows the
-    // window with the focus in the input box. False when Windows refused.
+    // window with the focus in the input box; the tooltips follow with the
+    // first messages after that. False when Windows refused.
     bool Create(int showCommand);
 
     // Null once the window is destroyed.
@@ -60,6 +61,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateControls();
+    // Every control to its place and font for a new DPI.
     void ApplyLayout(int dpi);
     void OnCommand(int id, int code);
     void SetCaption(std::string_view name, std::u16string_view text);

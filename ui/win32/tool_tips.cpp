@@ -37,30 +37,44 @@ bool ToolTips::Create(HWND owner, HINSTANCE instance) {
     tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                            WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                            CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, instance, nullptr);
-    return tip_ != nullptr;
+    if (!tip_) {
+        return false;
+    }
+    for (Tool& tool : tools_) {
+        Register(tool);
+    }
+    return true;
 }
 
 void ToolTips::Add(HWND control, std::u16string_view text) {
-    if (!tip_) {
-        return;
+    tools_.push_back({control, ToWide(text)});
+    if (tip_) {
+        Register(tools_.back());
     }
-    std::wstring wide = ToWide(text);
-    TTTOOLINFOW tool = ToolFor(owner_, control, wide.data());
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void ToolTips::SetText(HWND control, std::u16string_view text) {
-    if (!tip_) {
-        return;
+    for (Tool& tool : tools_) {
+        if (tool.control == control) {
+            tool.text = ToWide(text);
+            if (tip_) {
+                TTTOOLINFOW info = ToolFor(owner_, control, tool.text.data());
+                SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+            }
+            return;
+        }
     }
-    std::wstring wide = ToWide(text);
-    TTTOOLINFOW tool = ToolFor(owner_, control, wide.data());
-    SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void ToolTips::Register(Tool& tool) {
+    TTTOOLINFOW info = ToolFor(owner_, tool.control, tool.text.data());
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void ToolTips::Detach() {
     tip_ = nullptr;
     owner_ = nullptr;
+    tools_.clear();
 }
 
 }  // namespace veltrop

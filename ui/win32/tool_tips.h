@@ -2,12 +2,16 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace veltrop {
 
 // One comctl32 tooltip window serving every control of a window. Each
-// control is a tool over its whole rectangle, caption or not.
+// control is a tool over its whole rectangle, caption or not. Tools can be
+// named before the window exists: it is made once the program's window is
+// on screen, as nobody can rest the mouse on a control before that.
 class ToolTips {
 public:
     ToolTips() = default;
@@ -15,7 +19,8 @@ public:
     ToolTips(const ToolTips&) = delete;
     ToolTips& operator=(const ToolTips&) = delete;
 
-    // The common controls must have been initialised.
+    // Makes the tooltip window with every tool named so far. The common
+    // controls must have been initialised.
     bool Create(HWND owner, HINSTANCE instance);
     void Add(HWND control, std::u16string_view text);
     void SetText(HWND control, std::u16string_view text);
@@ -24,8 +29,15 @@ public:
     void Detach();
 
 private:
+    struct Tool {
+        HWND control;
+        std::wstring text;
+    };
+    void Register(Tool& tool);
+
     HWND owner_ = nullptr;
     HWND tip_ = nullptr;
+    std::vector<Tool> tools_;
 };
 
 }  // namespace veltrop
