@@ -20,6 +20,14 @@ T* Child(const QWidget& window, const char* name) {
     return window.findChild<T*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
+// Shows the window and waits until it is the active one, as a user would
+// find it; false when it never becomes active.
+[[nodiscard]] inline bool ShowActive(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 // A left click at the middle of the control, or at a point inside it.
 inline void Click(const QWidget& control, QPoint at = {-1, -1}) {
     const QWidget& top = *control.window();

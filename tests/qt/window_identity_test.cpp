@@ -41,9 +41,7 @@ private:
 private slots:
     void init() {
         window_ = std::make_unique<CalculatorWindow>();
-        window_->show();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QVERIFY(ShowActive(*window_));
     }
 
     void cleanup() {

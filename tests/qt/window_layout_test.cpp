@@ -31,9 +31,7 @@ private:
 private slots:
     void initTestCase() {
         window_ = std::make_unique<CalculatorWindow>();
-        window_->show();
-        window_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QVERIFY(ShowActive(*window_));
     }
 
     void cleanupTestCase() { window_.reset(); }
