@@ -59,7 +59,7 @@ public:
     // Returns false once the program has ended.
     bool Step() {
         view_.calls.clear();
-        switch (provider_.ConsumeIntegralInRange(0, 6)) {
+        switch (provider_.ConsumeIntegralInRange(0, 7)) {
             case 0:  // click into the box and type (or paste) over its text
                 view_.input = RandomText(provider_).substr(0, kInputCapacity);
                 view_.inputFocused = true;
@@ -74,7 +74,9 @@ public:
                 Enter();
                 break;
             case 3:  // Space on Enter while it already has the focus
-                Enter();
+                if (!view_.inputFocused) {
+                    Enter();
+                }
                 break;
             case 4:  // a click on Clear
                 LeaveInput();
@@ -86,6 +88,14 @@ public:
             case 5:  // the box loses the focus without the harness noticing first
                 lastRead_ = view_.input;
                 controller_.OnInputLostFocus();
+                Check({});
+                break;
+            case 6:  // a screen reader sets the text; read at once if the box lacks the focus
+                view_.input = RandomText(provider_).substr(0, kInputCapacity);
+                if (!view_.inputFocused) {
+                    lastRead_ = view_.input;
+                    controller_.OnInputLostFocus();
+                }
                 Check({});
                 break;
             default:  // a click on Exit
@@ -108,6 +118,8 @@ private:
     }
 
     void Enter() {
+        Require(controller_.State().LocoNumber == veltrop::ParseLocoNumber(view_.input),
+                "Enter clicked with a number other than the one the box shows");
         const int boxesBefore = view_.messageBoxes;
         controller_.OnEnterClicked();
         const std::int16_t number = veltrop::ParseLocoNumber(lastRead_);

@@ -16,6 +16,7 @@
 #include "box_closer.h"
 #include "ui/design_record.h"
 #include "ui/qt/calculator_window.h"
+#include "window_driver.h"
 #include "window_probe.h"
 
 using veltrop::CalculatorWindow;
@@ -55,10 +56,14 @@ private:
     std::unique_ptr<WindowProbe> probe_;
     std::deque<QString> recent_;
     int windowsOpened_ = 0;
+    int enterClicks_ = 0;  // by the windows closed so far
 
     int Pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
 
     bool OpenWindow() {
+        if (probe_) {
+            enterClicks_ += probe_->EnterClicks();
+        }
         probe_.reset();
         window_ = std::make_unique<CalculatorWindow>();
         probe_ = std::make_unique<WindowProbe>(*window_);
@@ -81,6 +86,19 @@ private:
     QWidget* Control(std::string_view name) {
         return window_->findChild<QWidget*>(QString::fromLatin1(name.data()),
                                             Qt::FindDirectChildrenOnly);
+    }
+
+    // A random point on a random control; seldom on Exit, to keep most
+    // windows open long.
+    QPoint PointOnAControl() {
+        const veltrop::design::ControlRecord* record = nullptr;
+        do {
+            record = &veltrop::design::kControls.at(
+                static_cast<std::size_t>(Pick(veltrop::design::kControls.size())));
+        } while (record->name == "cmdExit" && Pick(8) != 0);
+        const QWidget* control = Control(record->name);
+        return control->mapTo(window_.get(),
+                              QPoint(Pick(control->width()), Pick(control->height())));
     }
 
     // One random user event; says what it did and what it may have clicked.
@@ -140,18 +158,26 @@ private:
             QTest::keyClick(Handle(), Qt::Key_Escape);
             return QStringLiteral("Escape");
         }
+        if (roll < 680) {
+            // Text dragged from another program and let go over the window.
+            const QString text = kPasted.at(static_cast<std::size_t>(Pick(kPasted.size())));
+            const QPoint at = PointOnAControl();
+            DropText(*window_, at, text);
+            return QStringLiteral("drop '%1' at %2,%3").arg(text).arg(at.x()).arg(at.y());
+        }
+        if (roll < 710) {
+            // The middle button pastes the selection where the desktop has one.
+            const QString text = kPasted.at(static_cast<std::size_t>(Pick(kPasted.size())));
+            QApplication::clipboard()->setText(text, QClipboard::Selection);
+            const QPoint at = PointOnAControl();
+            QTest::mouseClick(Handle(), Qt::MiddleButton, {}, at);
+            return QStringLiteral("middle-click '%1' at %2,%3").arg(text).arg(at.x()).arg(at.y());
+        }
         if (roll < 997) {
             // A click somewhere on a control, or anywhere in the window.
             QPoint at(Pick(window_->width()), Pick(window_->height()));
             if (roll < 960) {
-                const auto& record = veltrop::design::kControls.at(
-                    static_cast<std::size_t>(Pick(veltrop::design::kControls.size())));
-                if (record.name == "cmdExit" && Pick(8) != 0) {
-                    return QStringLiteral("nothing");  // keep most windows open long
-                }
-                const QWidget* control = Control(record.name);
-                at = control->mapTo(window_.get(),
-                                    QPoint(Pick(control->width()), Pick(control->height())));
+                at = PointOnAControl();
             }
             const QWidget* target = window_->childAt(at);
             outcome.mayClear = target == Control("cmdClear");
@@ -206,6 +232,9 @@ private slots:
             }
             QString fault = WindowProbe::Check(before, after, outcome);
             if (fault.isEmpty()) {
+                fault = probe_->EnterFault();
+            }
+            if (fault.isEmpty()) {
                 fault = closer.Fault();
             }
             if (!fault.isEmpty()) {
@@ -231,8 +260,11 @@ private slots:
         QCOMPARE(qobject_cast<QLabel*>(Control("lblCV17"))->text(), QStringLiteral(" 195"));
         QCOMPARE(qobject_cast<QLabel*>(Control("lblCV18"))->text(), QStringLiteral(" 232"));
 
-        std::printf("monkey: %u events, %d error boxes closed, %d new results, %d windows\n",
-                    events, closer.Closed(), accepted, windowsOpened_);
+        std::printf(
+            "monkey: %u events, %d Enter clicks checked, %d error boxes closed, %d new results, "
+            "%d windows\n",
+            events, enterClicks_ + probe_->EnterClicks(), closer.Closed(), accepted,
+            windowsOpened_);
     }
 };
 

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "calc/extended_address.h"
 #include "ui/design_record.h"
+#include "ui/qt/calculator_window.h"
 #include "window_invariants.h"
 
 namespace veltrop::testing {
@@ -26,12 +28,33 @@ std::u16string Text(const QString& text) {
 
 }  // namespace
 
-WindowProbe::WindowProbe(QWidget& window)
+WindowProbe::WindowProbe(CalculatorWindow& window)
     : window_(window),
       input_(Find<QLineEdit>(window, "txtInput")),
       cv17_(Find<QLabel>(window, "lblCV17")),
       cv18_(Find<QLabel>(window, "lblCV18")),
-      copyRight_(Find<QLabel>(window, "lblCopyRight")) {}
+      copyRight_(Find<QLabel>(window, "lblCopyRight")) {
+    // A button emits released right before clicked, with nothing between:
+    // what holds at released is what the click's operation starts from.
+    const QAbstractButton* enter = Find<QAbstractButton>(window, "cmdEnter");
+    released_ = QObject::connect(enter, &QAbstractButton::released, [this] { CheckEnterClick(); });
+    clicked_ = QObject::connect(enter, &QAbstractButton::clicked, [this] { ++enterClicks_; });
+}
+
+WindowProbe::~WindowProbe() {
+    QObject::disconnect(released_);
+    QObject::disconnect(clicked_);
+}
+
+void WindowProbe::CheckEnterClick() {
+    const std::int16_t read = window_.Controller().State().LocoNumber;
+    const std::int16_t shown = ParseLocoNumber(Text(input_->text()));
+    if (read != shown && enterFault_.isEmpty()) {
+        enterFault_ = QStringLiteral("Enter clicked with the number %1 while the box holds '%2'")
+                          .arg(read)
+                          .arg(input_->text());
+    }
+}
 
 WindowSnapshot WindowProbe::Take() const {
     WindowSnapshot shot;

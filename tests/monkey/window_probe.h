@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 class QLabel;
 class QLineEdit;
-class QWidget;
+
+namespace veltrop {
+class CalculatorWindow;
+}
 
 namespace veltrop::testing {
 
@@ -33,9 +37,18 @@ struct EventOutcome {
 // checks one event's effect against the window's rules.
 class WindowProbe {
 public:
-    explicit WindowProbe(QWidget& window);
+    // Also watches every click on cmdEnter as it runs.
+    explicit WindowProbe(CalculatorWindow& window);
+    ~WindowProbe();
+    WindowProbe(const WindowProbe&) = delete;
+    WindowProbe& operator=(const WindowProbe&) = delete;
 
     WindowSnapshot Take() const;
+
+    // Empty unless a click on Enter ran while the number last read was not
+    // the number of the text the box held.
+    const QString& EnterFault() const { return enterFault_; }
+    int EnterClicks() const { return enterClicks_; }
 
     // Empty when the change from `before` to `after` is allowed; otherwise
     // what is wrong.
@@ -43,11 +56,17 @@ public:
                          const EventOutcome& outcome);
 
 private:
-    QWidget& window_;
+    void CheckEnterClick();
+
+    CalculatorWindow& window_;
     QLineEdit* input_;
     QLabel* cv17_;
     QLabel* cv18_;
     QLabel* copyRight_;
+    QMetaObject::Connection released_;
+    QMetaObject::Connection clicked_;
+    QString enterFault_;
+    int enterClicks_ = 0;
 };
 
 }  // namespace veltrop::testing

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +41,22 @@ inline void Type(const QWidget& window, const char* text) {
     for (const char* c = text; *c != '\0'; ++c) {
         QTest::keyClick(window.windowHandle(), *c);
     }
+}
+
+// A drag of text from another program let go at a point of the window,
+// delivered as the platform delivers it: enter, move, drop. True if a
+// control took the drop.
+inline bool DropText(const QWidget& window, QPoint at, const QString& text) {
+    QMimeData data;
+    data.setText(text);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window.windowHandle(), &enter);
+    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window.windowHandle(), &move);
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(window.windowHandle(), &drop);
+    return drop.isAccepted();
 }
 
 inline void Press(const QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {

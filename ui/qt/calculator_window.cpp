@@ -15,6 +15,7 @@
 #include "res/version.h"
 #include "ui/design_record.h"
 #include "ui/qt/design_to_qt.h"
+#include "ui/qt/input_box.h"
 #include "ui/qt/message_box_style.h"
 
 namespace veltrop {
@@ -44,7 +45,7 @@ QWidget* CreateControl(const design::ControlRecord& record, QWidget* parent) {
             break;
         }
         case design::ControlKind::TextBox: {
-            auto* edit = new QLineEdit(caption, parent);
+            auto* edit = new InputBox(caption, parent);
             if (record.maxLength > 0) {
                 // Also cuts text set by the program, which the design leaves
                 // unlimited; the program only ever sets the empty text.
@@ -171,6 +172,18 @@ void CalculatorWindow::ConnectEvents() {
     connect(enter_, &QPushButton::clicked, this, [this] { controller_.OnEnterClicked(); });
     connect(clear_, &QPushButton::clicked, this, [this] { controller_.OnClearClicked(); });
     connect(exit_, &QPushButton::clicked, this, [this] { controller_.OnExitClicked(); });
+    connect(input_, &QLineEdit::textChanged, this, &CalculatorWindow::OnInputTextChanged);
+}
+
+void CalculatorWindow::OnInputTextChanged() {
+    // The text can only change by the user's hand while the box is the
+    // window's focused control, and then it is read when the focus moves on.
+    // Any other change (a screen reader or another client setting it) is read
+    // at once, so a click never computes from a number the box no longer
+    // shows.
+    if (!tearingDown_ && !settingInput_ && focusWidget() != input_) {
+        controller_.OnInputLostFocus();
+    }
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -190,7 +203,9 @@ std::u16string CalculatorWindow::InputText() const {
 }
 
 void CalculatorWindow::SetInputText(std::u16string_view text) {
+    settingInput_ = true;
     input_->setText(ToQString(text));
+    settingInput_ = false;
 }
 
 void CalculatorWindow::SetCV17Caption(std::u16string_view caption) {

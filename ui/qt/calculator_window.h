@@ -51,6 +51,7 @@ private:
     void BuildControls();
     void ConnectEvents();
     void SetResultCaption(QLabel* result, std::u16string_view caption);
+    void OnInputTextChanged();
 
     QLineEdit* input_ = nullptr;
     QLabel* cv17_ = nullptr;
@@ -61,6 +62,8 @@ private:
     QPushButton* exit_ = nullptr;
     // Set once destruction begins: no event may reach the controller then.
     bool tearingDown_ = false;
+    // Set while the controller sets the input text itself.
+    bool settingInput_ = false;
     CalculatorController controller_;
 };
 

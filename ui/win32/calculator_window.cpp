@@ -261,7 +261,13 @@ void CalculatorWindow::OnCommand(int id, int code) {
     // the identifier tells them apart.
     switch (id) {
         case ControlId("txtInput"):
-            if (code == EN_KILLFOCUS) {
+            // The user changes the text only while the box has the focus, and
+            // it is read when the focus moves on. A change from elsewhere (a
+            // screen reader or another program setting or pasting text) is
+            // read at once, so a click never computes from a number the box
+            // no longer shows.
+            if (code == EN_KILLFOCUS ||
+                (code == EN_CHANGE && !settingInput_ && GetFocus() != ControlHandle("txtInput"))) {
                 controller_.OnInputLostFocus();
             }
             break;
@@ -313,7 +319,9 @@ std::u16string CalculatorWindow::InputText() const {
 }
 
 void CalculatorWindow::SetInputText(std::u16string_view text) {
+    settingInput_ = true;
     SetCaption("txtInput", text);
+    settingInput_ = false;
 }
 
 void CalculatorWindow::SetCV17Caption(std::u16string_view caption) {

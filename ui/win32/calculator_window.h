@@ -74,6 +74,8 @@ private:
     // Set once the window starts going away: the focus changes that its
     // destruction causes are no events of the program.
     bool closing_ = false;
+    // Set while the controller sets the input text itself.
+    bool settingInput_ = false;
     FontSet fonts_;
     ToolTips toolTips_;
     CalculatorController controller_{*this};
