@@ -54,6 +54,10 @@ manifest=$(wrestool -x --raw --type=24 "$exe")
 grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest" ||
   fail "manifest does not ask for common controls 6"
 grep -q '>PerMonitorV2' <<<"$manifest" || fail "manifest is not per-monitor (v2) DPI aware"
+# Windows XP's loader refuses a trustInfo in the manifest's own (asm.v1)
+# namespace, and its SP2 crashes on one that declares two.
+grep -Eq '<trustInfo xmlns="urn:schemas-microsoft-com:asm\.v3">' <<<"$manifest" ||
+  fail "trustInfo is not in the asm.v3 namespace alone, which Windows XP needs"
 
 # The record's strings, UTF-16 in the file: one text per line once decoded.
 strings=$(wrestool -x --raw --type=version "$exe" | iconv -f UTF-16LE -t UTF-8 | tr -s '\000\001\002\003\004' '\n')
