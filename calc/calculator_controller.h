@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "calc/calculator_view.h"
+#include "calc/copyright_notice.h"
 
 namespace veltrop {
 
@@ -19,7 +20,6 @@ struct CalculatorState {
 
 inline constexpr std::u16string_view kInputErrorTitle = u"Input Error";
 inline constexpr std::u16string_view kInputErrorText = u"Enter a number between 1 and 9999.";
-inline constexpr std::u16string_view kCopyrightNotice = u"2026 The Veltrop authors";
 
 // The window's behaviour: one operation per event, reaching the window only
 // through the view. The view must outlive the controller.

@@ -24,6 +24,9 @@ set(VELTROP_VERSION_TEXT "${VELTROP_VERSION_MAJOR}.${_minor}.${_revision}")
 set(VELTROP_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/res/version.h.in"
   "${VELTROP_GENERATED_DIR}/res/version.h" @ONLY)
+# Under calc/, where the core may include it.
+configure_file("${PROJECT_SOURCE_DIR}/calc/copyright_notice.h.in"
+  "${VELTROP_GENERATED_DIR}/calc/copyright_notice.h" @ONLY)
 
 add_library(veltrop_version INTERFACE)
 target_include_directories(veltrop_version INTERFACE "${VELTROP_GENERATED_DIR}")

@@ -3,6 +3,8 @@
 # preparing the prefix on first use.
 # Usage: wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
 # Windows need an X display (xvfb-run -a provides one for the tests).
+# VELTROP_WINE_DPI, when the prefix is made, sets its screen's dots per inch
+# (96 otherwise).
 set -eu
 [ $# -ge 2 ] || { echo "usage: $0 PREFIX PROGRAM [ARGUMENTS...]" >&2; exit 2; }
 prefix=$(realpath -m "$1")
@@ -32,6 +34,9 @@ if [ ! -e "$prefix/.veltrop-ready" ]; then
         # No Arial here: its metric twin with its own bold face, not the
         # first sans-serif face Wine happens to find.
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f
+        if [ -n "${VELTROP_WINE_DPI:-}" ]; then
+          wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VELTROP_WINE_DPI" /f
+        fi
         wineserver -w
       } </dev/null >"$prefix.log" 2>&1 9>&-
       # Debian's Wine looks for its own fonts elsewhere; without them frame

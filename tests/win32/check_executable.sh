@@ -3,9 +3,10 @@
 # program with ASLR and DEP and no link timestamp, importing only Windows'
 # own DLLs, carrying the version record, the three-image icon group and
 # the manifest; and, given MAX_BYTES, no bigger than that.
-# Usage: check_executable.sh EXE OBJDUMP VERSION_TEXT PRODUCT COMPANY [MAX_BYTES]
+# Usage: check_executable.sh EXE OBJDUMP VERSION_TEXT PRODUCT COMPANY COPYRIGHT [MAX_BYTES]
+# (COPYRIGHT: the copyright line after its sign)
 set -euo pipefail
-exe=$1 objdump=$2 version_text=$3 product=$4 company=$5 max_bytes=${6:-}
+exe=$1 objdump=$2 version_text=$3 product=$4 company=$5 copyright=$6 max_bytes=${7:-}
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 work=$(mktemp -d)
@@ -53,12 +54,17 @@ manifest=$(wrestool -x --raw --type=24 "$exe")
 grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest" ||
   fail "manifest does not ask for common controls 6"
 grep -q '>PerMonitorV2' <<<"$manifest" || fail "manifest is not per-monitor (v2) DPI aware"
+# Windows XP's loader refuses a trustInfo in the manifest's own (asm.v1)
+# namespace, and its SP2 crashes on one that declares two.
+grep -Eq '<trustInfo xmlns="urn:schemas-microsoft-com:asm\.v3">' <<<"$manifest" ||
+  fail "trustInfo is not in the asm.v3 namespace alone, which Windows XP needs"
 
 # The record's strings, UTF-16 in the file: one text per line once decoded.
 strings=$(wrestool -x --raw --type=version "$exe" | iconv -f UTF-16LE -t UTF-8 | tr -s '\000\001\002\003\004' '\n')
 value_of() { grep -A1 -x "$1" <<<"$strings" | sed -n 2p; }
 for pair in "ProductName=$product" "FileVersion=$version_text" "ProductVersion=$version_text" \
-  "InternalName=$product" "OriginalFilename=$product.exe" "CompanyName=$company"; do
+  "InternalName=$product" "OriginalFilename=$product.exe" "CompanyName=$company" \
+  "FileDescription=$product" "LegalCopyright=© $copyright"; do
   key=${pair%%=*} want=${pair#*=}
   got=$(value_of "$key")
   [[ $got == "$want" ]] || fail "$key is '$got', expected '$want'"

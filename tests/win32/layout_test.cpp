@@ -8,6 +8,7 @@
 
 #include "calculator_window_fixture.h"
 #include "ui/design_record.h"
+#include "ui/win32/dpi_scaling.h"
 
 namespace veltrop::testing {
 namespace {
@@ -59,14 +60,14 @@ TEST_F(LayoutTest, WindowCaptionAndGeometryAtDefaultDpi) {
     wchar_t caption[64]{};
     GetWindowTextW(window_.Handle(), caption, 64);
     EXPECT_EQ(std::wstring(caption), L"Veltrop");
-    ExpectGeometry(USER_DEFAULT_SCREEN_DPI);
+    ExpectGeometry(kDefaultDpi);
 }
 
 TEST_F(LayoutTest, DpiChangeScalesGeometryAndFonts) {
     for (const int dpi : {144, 192, 96}) {
         RECT suggested{};
         GetWindowRect(window_.Handle(), &suggested);
-        SendMessageW(window_.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+        SendMessageW(window_.Handle(), kDpiChangedMessage, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
         ExpectGeometry(dpi);
     }

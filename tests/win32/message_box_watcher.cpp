@@ -47,25 +47,39 @@ BOOL CALLBACK InspectChild(HWND child, LPARAM context) {
 }  // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(std::wstring title, DWORD timeoutMs)
-    : title_(std::move(title)), thread_([this, timeoutMs] { Watch(timeoutMs); }) {}
+    : title_(std::move(title)), timeoutMs_(timeoutMs) {
+    thread_ = CreateThread(nullptr, 0, &MessageBoxWatcher::Run, this, 0, nullptr);
+    if (!thread_) {
+        finished_ = true;
+    }
+}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
-    if (thread_.joinable()) {
-        thread_.join();
-    }
+    Join();
 }
 
 const MessageBoxSighting& MessageBoxWatcher::Sighting() {
-    if (thread_.joinable()) {
-        thread_.join();
-    }
+    Join();
     return sighting_;
 }
 
-void MessageBoxWatcher::Watch(DWORD timeoutMs) {
+DWORD WINAPI MessageBoxWatcher::Run(void* self) {
+    static_cast<MessageBoxWatcher*>(self)->Watch();
+    return 0;
+}
+
+void MessageBoxWatcher::Join() {
+    if (thread_) {
+        WaitForSingleObject(thread_, INFINITE);
+        CloseHandle(thread_);
+        thread_ = nullptr;
+    }
+}
+
+void MessageBoxWatcher::Watch() {
     const DWORD start = GetTickCount();
     HWND box = nullptr;
-    while (GetTickCount() - start < timeoutMs) {
+    while (GetTickCount() - start < timeoutMs_) {
         box = FindWindowW(L"#32770", title_.c_str());
         if (box && IsWindowVisible(box)) {
             break;

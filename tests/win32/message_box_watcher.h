@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <string>
-#include <thread>
 
 namespace veltrop::testing {
 
@@ -34,12 +33,16 @@ public:
     const MessageBoxSighting& Sighting();
 
 private:
-    void Watch(DWORD timeoutMs);
+    // A Windows thread: the compiler's C++ library has no std::thread.
+    static DWORD WINAPI Run(void* self);
+    void Watch();
+    void Join();
 
     std::wstring title_;
+    DWORD timeoutMs_;
     MessageBoxSighting sighting_;
     std::atomic<bool> finished_{false};
-    std::thread thread_;
+    HANDLE thread_ = nullptr;
 };
 
 }  // namespace veltrop::testing

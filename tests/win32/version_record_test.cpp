@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/copyright_notice.h"
 #include "program_path.h"
 #include "res/version.h"
 #include "ui/win32/program_version.h"
@@ -70,6 +71,8 @@ TEST_F(VersionRecordTest, Strings) {
                                std::end(version::kProductName) - 1);
     const std::wstring text(std::begin(version::kText), std::end(version::kText) - 1);
     const std::wstring company(std::begin(version::kCompany), std::end(version::kCompany) - 1);
+    const std::wstring copyright =
+        L"\u00A9 " + std::wstring(kCopyrightNotice.begin(), kCopyrightNotice.end());
     const struct {
         const wchar_t* key;
         std::wstring value;
@@ -78,7 +81,9 @@ TEST_F(VersionRecordTest, Strings) {
                     {L"ProductVersion", text},
                     {L"InternalName", product},
                     {L"OriginalFilename", product + L".exe"},
-                    {L"CompanyName", company}};
+                    {L"CompanyName", company},
+                    {L"FileDescription", product},
+                    {L"LegalCopyright", copyright}};
     for (const auto& [key, value] : expected) {
         SCOPED_TRACE(std::string(key, key + wcslen(key)));
         const auto* found = Query<wchar_t>(L"\\StringFileInfo\\040904B0\\" + std::wstring(key));

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <numeric>
 
 #include "ui/win32/dpi_scaling.h"
 #include "ui/win32/program_version.h"
@@ -47,16 +46,36 @@ ControlClass ClassFor(const design::ControlRecord& record) {
     return {WC_STATICW, 0, 0};
 }
 
-// Control indexes in tab order. Children are created in this order, which
-// is the order the dialog manager walks for Tab.
-std::array<std::size_t, design::kControls.size()> TabOrder() {
-    std::array<std::size_t, design::kControls.size()> order{};
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        return design::kControls[a].tabIndex < design::kControls[b].tabIndex;
-    });
-    return order;
+// The children in z-order, top first. Screen readers read them in this
+// order and name an edit box after the label just before it; the dialog
+// manager's Tab walks the tab stops among them in it too. Exit stays above
+// the version label, which it overlaps by a pixel.
+constexpr std::array<std::string_view, design::kControls.size()> kZOrder{
+    "lblTitle", "lblInput", "txtInput", "lblCVa",  "lblCV17",     "lblCVb",
+    "lblCV18",  "cmdEnter", "cmdClear", "cmdExit", "lblCopyRight"};
+
+// Every control once, and the tab stops in the order of their tab indexes.
+constexpr bool ZOrderKeepsTabOrder() {
+    std::array<bool, design::kControls.size()> seen{};
+    int lastTabIndex = -1;
+    for (const std::string_view name : kZOrder) {
+        const std::size_t index = design::IndexOf(name);
+        if (index >= seen.size() || seen[index]) {
+            return false;
+        }
+        seen[index] = true;
+        const design::ControlRecord& record = design::kControls[index];
+        if (record.kind != design::ControlKind::Label) {
+            if (record.tabIndex <= lastTabIndex) {
+                return false;
+            }
+            lastTabIndex = record.tabIndex;
+        }
+    }
+    return true;
 }
+static_assert(ZOrderKeepsTabOrder(),
+              "z-order must name every control once, tab stops in tab order");
 
 RECT PlaceOf(const design::ControlRecord& record, int dpi) {
     const int left = TwipsToDevice(record.left, dpi);
@@ -118,6 +137,9 @@ bool CalculatorWindow::Create(int showCommand) {
         return false;
     }
     FitDesignClientArea(window_, WindowDpi(window_));
+    // The design position suits a screen of the design's DPI; at a higher
+    // one it can leave the window partly off the screen.
+    MoveIntoWorkArea(window_);
     controller_.OnFormLoad();
     lastFocus_ = ControlHandle("txtInput");
     ShowWindow(window_, showCommand);
@@ -180,7 +202,15 @@ LRESULT CalculatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
                 return 0;
             }
             break;
-        case WM_DPICHANGED: {
+        case DM_GETDEFID:
+            // The dialog manager asks for the default button when Return is
+            // pressed: the focused button, as in a dialog; with the focus in
+            // the input there is none, and Return clicks nothing.
+            if (const int id = FocusedButtonId(); id != 0) {
+                return MAKELRESULT(id, DC_HASDEFID);
+            }
+            return 0;
+        case kDpiChangedMessage: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                          suggested->right - suggested->left, suggested->bottom - suggested->top,
@@ -215,7 +245,8 @@ bool CalculatorWindow::CreateControls() {
     // it there afterwards costs Wine about a millisecond a control at start.
     const int dpi = WindowDpi(window_);
     fonts_ = FontSet(dpi);
-    for (const std::size_t index : TabOrder()) {
+    for (const std::string_view name : kZOrder) {
+        const std::size_t index = design::IndexOf(name);
         const design::ControlRecord& record = design::kControls[index];
         const ControlClass controlClass = ClassFor(record);
         const std::wstring caption = ToWide(record.caption);
@@ -269,6 +300,8 @@ void CalculatorWindow::OnCommand(int id, int code) {
             if (code == EN_KILLFOCUS ||
                 (code == EN_CHANGE && !settingInput_ && GetFocus() != ControlHandle("txtInput"))) {
                 controller_.OnInputLostFocus();
+            } else if (code == EN_SETFOCUS) {
+                ReleaseDefaultButton();
             }
             break;
         case ControlId("cmdEnter"):
@@ -288,6 +321,30 @@ void CalculatorWindow::OnCommand(int id, int code) {
             break;
         default:
             break;
+    }
+}
+
+int CalculatorWindow::FocusedButtonId() const {
+    const HWND focus = GetFocus();
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        if (focus && controls_[index] == focus &&
+            design::kControls[index].kind == design::ControlKind::PushButton) {
+            return GetDlgCtrlID(focus);
+        }
+    }
+    return 0;
+}
+
+void CalculatorWindow::ReleaseDefaultButton() {
+    // The dialog manager makes a button the default one (its frame drawn
+    // thicker) while it has the focus, but does not undo that when the focus
+    // goes to the input by a click or by the program.
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        const HWND control = controls_[index];
+        if (control && design::kControls[index].kind == design::ControlKind::PushButton &&
+            (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+            SendMessageW(control, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+        }
     }
 }
 

@@ -64,6 +64,10 @@ private:
     // Every control to its place and font for a new DPI.
     void ApplyLayout(int dpi);
     void OnCommand(int id, int code);
+    // The identifier of the button with the focus; 0 when none has it.
+    int FocusedButtonId() const;
+    // Gives every button its plain push-button style back.
+    void ReleaseDefaultButton();
     void SetCaption(std::string_view name, std::u16string_view text);
     void Destroy();
 

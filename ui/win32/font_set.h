@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/design_record.h"
+#include "ui/win32/dpi_scaling.h"
 
 namespace veltrop {
 
@@ -30,7 +31,7 @@ private:
     };
     void Release();
 
-    int dpi_ = USER_DEFAULT_SCREEN_DPI;
+    int dpi_ = kDefaultDpi;
     std::vector<Entry> entries_;
 };
 
