@@ -94,6 +94,33 @@ constexpr const ControlRecord& Control(std::string_view name) {
     return kControls.at(IndexOf(name));
 }
 
+// A control's name, checked against the design when the program is built:
+// a misspelt name is a compile error, not a control that is never found.
+class ControlName {
+public:
+    // Implicit, so that front ends name controls with plain literals.
+    consteval ControlName(const char* name) : index_(IndexOf(name)) {  // NOLINT
+        if (index_ >= kControls.size()) {
+            throw "no control of this name in the design";
+        }
+    }
+
+    constexpr std::size_t Index() const { return index_; }
+    constexpr const ControlRecord& Record() const { return kControls[index_]; }
+
+private:
+    std::size_t index_;
+};
+
+// The indexes of the controls in the order of their tab indexes.
+constexpr std::array<std::size_t, kControls.size()> TabOrder() {
+    std::array<std::size_t, kControls.size()> order{};
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        order.at(static_cast<std::size_t>(kControls[i].tabIndex)) = i;
+    }
+    return order;
+}
+
 // Twips to pixels at a given dots-per-inch, rounded to nearest like MulDiv.
 constexpr int TwipsToPixels(int twips, int dpi) {
     const long long scaled = static_cast<long long>(twips) * dpi;

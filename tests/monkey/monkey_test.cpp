@@ -151,6 +151,9 @@ private:
             return QStringLiteral("Space");
         }
         if (roll < 640) {
+            // Return clicks a focused button.
+            outcome.mayClear = focusIs("cmdClear");
+            outcome.mayClose = focusIs("cmdExit");
             QTest::keyClick(Handle(), Pick(2) == 0 ? Qt::Key_Return : Qt::Key_Enter);
             return QStringLiteral("Return");
         }

@@ -27,7 +27,9 @@ protected:
         driver_.PumpFor(50);
     }
 
-    HWND Control(std::string_view name) const { return window_.ControlHandle(name); }
+    HWND Control(std::string_view name) const {
+        return window_.ControlHandleAt(design::IndexOf(name));
+    }
 
     std::wstring TextOf(std::string_view name) const {
         wchar_t text[256]{};

@@ -4,13 +4,13 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolTip>
 #include <array>
-#include <utility>
 
 #include "res/version.h"
 #include "ui/design_record.h"
@@ -23,7 +23,11 @@ namespace {
 
 // Each result label with the label in front of it, which names it for a
 // screen reader (a label's text reaches one only as its accessible name).
-constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kResultPrompts{{
+struct ResultPrompt {
+    design::ControlName result;
+    design::ControlName prompt;
+};
+constexpr std::array<ResultPrompt, 2> kResultPrompts{{
     {"lblCV17", "lblCVa"},
     {"lblCV18", "lblCVb"},
 }};
@@ -126,49 +130,48 @@ CalculatorWindow::~CalculatorWindow() {
     tearingDown_ = true;
     input_->removeEventFilter(this);
     for (QPushButton* button : {enter_, clear_, exit_}) {
+        button->removeEventFilter(this);
         button->disconnect(this);
     }
 }
 
 void CalculatorWindow::BuildControls() {
-    for (const design::ControlRecord& record : design::kControls) {
-        CreateControl(record, this);
+    for (std::size_t i = 0; i < design::kControls.size(); ++i) {
+        controls_.at(i) = CreateControl(design::kControls[i], this);
     }
-    input_ = findChild<QLineEdit*>(QStringLiteral("txtInput"));
-    enter_ = findChild<QPushButton*>(QStringLiteral("cmdEnter"));
-    clear_ = findChild<QPushButton*>(QStringLiteral("cmdClear"));
-    exit_ = findChild<QPushButton*>(QStringLiteral("cmdExit"));
-    cv17_ = findChild<QLabel*>(QStringLiteral("lblCV17"));
-    cv18_ = findChild<QLabel*>(QStringLiteral("lblCV18"));
-    copyRight_ = findChild<QLabel*>(QStringLiteral("lblCopyRight"));
+    input_ = Control<QLineEdit>("txtInput");
+    enter_ = Control<QPushButton>("cmdEnter");
+    clear_ = Control<QPushButton>("cmdClear");
+    exit_ = Control<QPushButton>("cmdExit");
+    cv17_ = Control<QLabel>("lblCV17");
+    cv18_ = Control<QLabel>("lblCV18");
+    copyRight_ = Control<QLabel>("lblCopyRight");
 
     // Native controls with windows of their own sit above the labels, so
     // the button owns the row where it overlaps the version label.
-    for (const design::ControlRecord& record : design::kControls) {
-        if (record.kind != design::ControlKind::Label) {
-            findChild<QWidget*>(ToQString(record.name))->raise();
+    for (QWidget* control : controls_) {
+        if (qobject_cast<QLabel*>(control) == nullptr) {
+            control->raise();
         }
     }
 
     // Keyboard focus follows the tab indexes; labels never take it.
-    std::array<QWidget*, design::kControls.size()> byTabIndex{};
-    for (const design::ControlRecord& record : design::kControls) {
-        byTabIndex.at(static_cast<std::size_t>(record.tabIndex)) =
-            findChild<QWidget*>(ToQString(record.name));
-    }
-    for (std::size_t i = 1; i < byTabIndex.size(); ++i) {
-        setTabOrder(byTabIndex.at(i - 1), byTabIndex.at(i));
+    const auto order = design::TabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(controls_.at(order.at(i - 1)), controls_.at(order.at(i)));
     }
 
-    findChild<QLabel*>(QStringLiteral("lblInput"))->setBuddy(input_);
-    for (const auto& [resultName, promptName] : kResultPrompts) {
-        findChild<QLabel*>(ToQString(promptName))
-            ->setBuddy(findChild<QLabel*>(ToQString(resultName)));
+    Control<QLabel>("lblInput")->setBuddy(input_);
+    for (const ResultPrompt& pair : kResultPrompts) {
+        Control<QLabel>(pair.prompt)->setBuddy(Control<QLabel>(pair.result));
     }
 }
 
 void CalculatorWindow::ConnectEvents() {
     input_->installEventFilter(this);
+    for (QPushButton* button : {enter_, clear_, exit_}) {
+        button->installEventFilter(this);
+    }
     connect(enter_, &QPushButton::clicked, this, [this] { controller_.OnEnterClicked(); });
     connect(clear_, &QPushButton::clicked, this, [this] { controller_.OnClearClicked(); });
     connect(exit_, &QPushButton::clicked, this, [this] { controller_.OnExitClicked(); });
@@ -187,6 +190,17 @@ void CalculatorWindow::OnInputTextChanged() {
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!tearingDown_ && event->type() == QEvent::KeyPress) {
+        // Return clicks the focused button, as on every desktop; the window
+        // still has no default button, so Return in the box clicks nothing.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button != nullptr && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            button->click();
+            return true;
+        }
+    }
     if (!tearingDown_ && watched == input_ && event->type() == QEvent::FocusOut) {
         // Only a move to another control reads the number; the window losing
         // activation or a context menu opening over the box does not.
@@ -219,10 +233,9 @@ void CalculatorWindow::SetCV18Caption(std::u16string_view caption) {
 void CalculatorWindow::SetResultCaption(QLabel* result, std::u16string_view caption) {
     const QString text = ToQString(caption);
     result->setText(text);
-    for (const auto& [resultName, promptName] : kResultPrompts) {
-        if (result->objectName() == ToQString(resultName)) {
-            const QLabel& prompt = *findChild<QLabel*>(ToQString(promptName));
-            result->setAccessibleName(ResultAccessibleName(prompt, text));
+    for (const ResultPrompt& pair : kResultPrompts) {
+        if (result == Control<QLabel>(pair.result)) {
+            result->setAccessibleName(ResultAccessibleName(*Control<QLabel>(pair.prompt), text));
         }
     }
 }

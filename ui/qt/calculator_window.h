@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <string>
 #include <string_view>
 
 #include "calc/calculator_controller.h"
 #include "calc/calculator_view.h"
+#include "ui/design_record.h"
 
 class QLabel;
 class QLineEdit;
@@ -49,10 +51,17 @@ protected:
 
 private:
     void BuildControls();
+    // A control by its design name, which the compiler checks.
+    template <typename T>
+    T* Control(design::ControlName name) const {
+        return qobject_cast<T*>(controls_.at(name.Index()));
+    }
     void ConnectEvents();
     void SetResultCaption(QLabel* result, std::u16string_view caption);
     void OnInputTextChanged();
 
+    // In the design's order.
+    std::array<QWidget*, design::kControls.size()> controls_{};
     QLineEdit* input_ = nullptr;
     QLabel* cv17_ = nullptr;
     QLabel* cv18_ = nullptr;

@@ -50,7 +50,7 @@ ControlClass ClassFor(const design::ControlRecord& record) {
 // order and name an edit box after the label just before it; the dialog
 // manager's Tab walks the tab stops among them in it too. Exit stays above
 // the version label, which it overlaps by a pixel.
-constexpr std::array<std::string_view, design::kControls.size()> kZOrder{
+constexpr std::array<design::ControlName, design::kControls.size()> kZOrder{
     "lblTitle", "lblInput", "txtInput", "lblCVa",  "lblCV17",     "lblCVb",
     "lblCV18",  "cmdEnter", "cmdClear", "cmdExit", "lblCopyRight"};
 
@@ -58,9 +58,9 @@ constexpr std::array<std::string_view, design::kControls.size()> kZOrder{
 constexpr bool ZOrderKeepsTabOrder() {
     std::array<bool, design::kControls.size()> seen{};
     int lastTabIndex = -1;
-    for (const std::string_view name : kZOrder) {
-        const std::size_t index = design::IndexOf(name);
-        if (index >= seen.size() || seen[index]) {
+    for (const design::ControlName name : kZOrder) {
+        const std::size_t index = name.Index();
+        if (seen[index]) {
             return false;
         }
         seen[index] = true;
@@ -78,15 +78,15 @@ static_assert(ZOrderKeepsTabOrder(),
               "z-order must name every control once, tab stops in tab order");
 
 RECT PlaceOf(const design::ControlRecord& record, int dpi) {
-    const int left = TwipsToDevice(record.left, dpi);
-    const int top = TwipsToDevice(record.top, dpi);
-    return {left, top, left + TwipsToDevice(record.width, dpi),
-            top + TwipsToDevice(record.height, dpi)};
+    const int left = design::TwipsToPixels(record.left, dpi);
+    const int top = design::TwipsToPixels(record.top, dpi);
+    return {left, top, left + design::TwipsToPixels(record.width, dpi),
+            top + design::TwipsToPixels(record.height, dpi)};
 }
 
 void FitDesignClientArea(HWND window, int dpi) {
-    FitClientArea(window, TwipsToDevice(design::kWindow.clientWidth, dpi),
-                  TwipsToDevice(design::kWindow.clientHeight, dpi));
+    FitClientArea(window, design::TwipsToPixels(design::kWindow.clientWidth, dpi),
+                  design::TwipsToPixels(design::kWindow.clientHeight, dpi));
 }
 
 bool RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
@@ -125,13 +125,13 @@ bool CalculatorWindow::Create(int showCommand) {
     // A first guess at the size, made exact below for the DPI of the
     // monitor the window lands on.
     const int dpi = SystemDpi();
-    RECT frame{0, 0, TwipsToDevice(design::kWindow.clientWidth, dpi),
-               TwipsToDevice(design::kWindow.clientHeight, dpi)};
+    RECT frame{0, 0, design::TwipsToPixels(design::kWindow.clientWidth, dpi),
+               design::TwipsToPixels(design::kWindow.clientHeight, dpi)};
     AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
     const std::wstring caption = ToWide(design::kWindow.caption);
     CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle,
-                    TwipsToDevice(design::kWindow.designLeft, dpi),
-                    TwipsToDevice(design::kWindow.designTop, dpi), frame.right - frame.left,
+                    design::TwipsToPixels(design::kWindow.designLeft, dpi),
+                    design::TwipsToPixels(design::kWindow.designTop, dpi), frame.right - frame.left,
                     frame.bottom - frame.top, nullptr, nullptr, instance_, this);
     if (!window_) {
         return false;
@@ -151,8 +151,7 @@ bool CalculatorWindow::Create(int showCommand) {
     return true;
 }
 
-HWND CalculatorWindow::ControlHandle(std::string_view name) const {
-    const std::size_t index = design::IndexOf(name);
+HWND CalculatorWindow::ControlHandleAt(std::size_t index) const {
     return index < controls_.size() ? controls_[index] : nullptr;
 }
 
@@ -245,18 +244,17 @@ bool CalculatorWindow::CreateControls() {
     // it there afterwards costs Wine about a millisecond a control at start.
     const int dpi = WindowDpi(window_);
     fonts_ = FontSet(dpi);
-    for (const std::string_view name : kZOrder) {
-        const std::size_t index = design::IndexOf(name);
-        const design::ControlRecord& record = design::kControls[index];
+    for (const design::ControlName name : kZOrder) {
+        const std::size_t index = name.Index();
+        const design::ControlRecord& record = name.Record();
         const ControlClass controlClass = ClassFor(record);
         const std::wstring caption = ToWide(record.caption);
         const RECT place = PlaceOf(record, dpi);
-        const HWND control =
-            CreateWindowExW(controlClass.exStyle, controlClass.name, caption.c_str(),
-                            kChildStyle | controlClass.style, place.left, place.top,
-                            place.right - place.left, place.bottom - place.top, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(record.name))),
-                            instance_, nullptr);
+        const HWND control = CreateWindowExW(
+            controlClass.exStyle, controlClass.name, caption.c_str(),
+            kChildStyle | controlClass.style, place.left, place.top, place.right - place.left,
+            place.bottom - place.top, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdAt(index))), instance_, nullptr);
         if (!control) {
             return false;
         }
@@ -356,7 +354,7 @@ void CalculatorWindow::Destroy() {
     fonts_ = FontSet{};
 }
 
-void CalculatorWindow::SetCaption(std::string_view name, std::u16string_view text) {
+void CalculatorWindow::SetCaption(design::ControlName name, std::u16string_view text) {
     if (const HWND control = ControlHandle(name)) {
         const std::wstring wide = ToWide(text);
         SetWindowTextW(control, wide.c_str());

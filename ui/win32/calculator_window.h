@@ -25,9 +25,10 @@ public:
     // Return and Escape: those keys must click nothing.
     static constexpr int kFirstControlId = 100;
 
-    static constexpr int ControlId(std::string_view name) {
-        return kFirstControlId + static_cast<int>(design::IndexOf(name));
+    static constexpr int IdAt(std::size_t index) {
+        return kFirstControlId + static_cast<int>(index);
     }
+    static constexpr int ControlId(design::ControlName name) { return IdAt(name.Index()); }
 
     explicit CalculatorWindow(HINSTANCE instance);
     ~CalculatorWindow() override;
@@ -41,7 +42,9 @@ public:
 
     // Null once the window is destroyed.
     HWND Handle() const { return window_; }
-    HWND ControlHandle(std::string_view name) const;
+    HWND ControlHandle(design::ControlName name) const { return ControlHandleAt(name.Index()); }
+    // By the control's index in the design; null when there is none.
+    HWND ControlHandleAt(std::size_t index) const;
     HWND ToolTipHandle() const { return toolTips_.Handle(); }
     const CalculatorState& State() const { return controller_.State(); }
 
@@ -68,7 +71,7 @@ private:
     int FocusedButtonId() const;
     // Gives every button its plain push-button style back.
     void ReleaseDefaultButton();
-    void SetCaption(std::string_view name, std::u16string_view text);
+    void SetCaption(design::ControlName name, std::u16string_view text);
     void Destroy();
 
     HINSTANCE instance_;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "ui/design_record.h"
-
 namespace veltrop {
 namespace {
 
@@ -68,10 +66,6 @@ int WindowDpi(HWND window) {
         return dpi;
     }
     return SystemDpi();
-}
-
-int TwipsToDevice(int twips, int dpi) {
-    return MulDiv(twips, dpi, design::kTwipsPerInch);
 }
 
 void FitClientArea(HWND window, int width, int height) {

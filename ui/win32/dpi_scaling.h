@@ -20,9 +20,6 @@ int MonitorDpi(HWND window);
 // Dots per inch of the primary screen; 96 when unknown.
 int SystemDpi();
 
-// Twips to pixels at the given DPI, rounded to nearest.
-int TwipsToDevice(int twips, int dpi);
-
 // Resizes the window, keeping its top-left corner, so that its client area
 // is exactly width x height pixels, whatever the frame measures.
 void FitClientArea(HWND window, int width, int height);
