@@ -20,6 +20,10 @@ if(_pad GREATER 0)
   set(_revision "${_zeros}${_revision}")
 endif()
 set(VELTROP_VERSION_TEXT "${VELTROP_VERSION_MAJOR}.${_minor}.${_revision}")
+# The version users see on packages and downloads is the program's own:
+# major.minor.revision, as its version tooltip reads.
+set(VELTROP_RELEASE_VERSION
+  "${VELTROP_VERSION_MAJOR}.${VELTROP_VERSION_MINOR}.${VELTROP_VERSION_REVISION}")
 
 set(VELTROP_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/res/version.h.in"

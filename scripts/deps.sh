@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only when some are missing.
-# Usage: scripts/deps.sh GROUP...   (groups: core qt windows fuzz bench)
+# Usage: scripts/deps.sh GROUP...   (groups: core qt windows fuzz bench release)
 set -euo pipefail
 
 pkgs_core=(cmake ninja-build g++ pkgconf libgtest-dev googletest)
 pkgs_qt=(qt6-base-dev libgl-dev fonts-liberation2 xvfb xauth x11-utils imagemagick
   icoutils librsvg2-bin desktop-file-utils appstream dpkg-dev file xdotool)
 pkgs_windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth
-  icoutils fonts-liberation2 imagemagick fonts-wine xdotool)
+  icoutils fonts-liberation2 imagemagick fonts-wine xdotool wixl msitools faketime zip)
 pkgs_fuzz=(clang libclang-rt-14-dev binutils)
 pkgs_bench=(libbenchmark-dev libxcb1-dev time xdotool x11-utils)
+# The release command: Debian's checker of the .deb.
+pkgs_release=(lintian)
 
 want=()
 needs_i386=0

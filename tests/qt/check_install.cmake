@@ -1,6 +1,7 @@
 # Script mode: installs the build into a scratch prefix and checks that the
-# program, its menu entry, its icons and its AppStream data land where a
-# desktop looks for them, and that the installed files validate.
+# program, its menu entry, its icons, its AppStream data, its manual page,
+# its licence and its changelog land where a desktop (and Debian) looks for
+# them, and that the installed files validate.
 # Needs: BUILD_DIR, PREFIX, APP_ID, DESKTOP_FILE_VALIDATE, APPSTREAMCLI.
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -13,7 +14,10 @@ set(expected
   bin/veltrop
   share/applications/${APP_ID}.desktop
   share/metainfo/${APP_ID}.metainfo.xml
-  share/icons/hicolor/scalable/apps/${APP_ID}.svg)
+  share/icons/hicolor/scalable/apps/${APP_ID}.svg
+  share/man/man1/veltrop.1.gz
+  share/doc/veltrop/copyright
+  share/doc/veltrop/changelog.gz)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()

@@ -1,10 +1,8 @@
-# Installs the program with its menu entry, icons and AppStream metadata,
-# and packages them as a .deb (cpack -G DEB). The version shown to users is
-# the program's own: major.minor.revision, as its version tooltip reads.
+# Installs the program with its menu entry, icons, AppStream metadata,
+# manual page, licence and changelog, and packages them as a .deb
+# (cpack -G DEB) that Debian's lintian accepts.
 include(GNUInstallDirs)
 
-set(VELTROP_RELEASE_VERSION
-  "${VELTROP_VERSION_MAJOR}.${VELTROP_VERSION_MINOR}.${VELTROP_VERSION_REVISION}")
 set(VELTROP_DESKTOP_FILE "${PROJECT_SOURCE_DIR}/res/${VELTROP_APP_ID}.desktop")
 set(VELTROP_METAINFO_FILE "${PROJECT_BINARY_DIR}/generated/res/${VELTROP_APP_ID}.metainfo.xml")
 configure_file("${PROJECT_SOURCE_DIR}/res/${VELTROP_APP_ID}.metainfo.xml.in"
@@ -24,6 +22,7 @@ set(CPACK_PACKAGE_VENDOR "${VELTROP_COMPANY}")
 set(CPACK_PACKAGE_VERSION "${VELTROP_RELEASE_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_CONTACT "${VELTROP_COMPANY}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VELTROP_COMPANY} <authors@veltrop.invalid>")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Veltrop")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -34,5 +33,37 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Type a locomotive number from 1 to 9999 and Veltrop shows the values to write into the decoder's CV17 and CV18 for its extended address.")
+  "Type a locomotive number from 1 to 9999 and Veltrop shows the values to
+write into the decoder's CV17 and CV18 for its extended address.")
+
+# Debian's documentation files: the manual page and the changelog gzipped
+# without name or time stamp, the licence in the machine-readable format.
+set(_doc_dir "${PROJECT_BINARY_DIR}/generated/doc")
+set(_doc_files "${_doc_dir}/copyright")
+file(STRINGS "${PROJECT_SOURCE_DIR}/LICENSE" _copyright REGEX "^Copyright ")
+string(REGEX REPLACE "^Copyright \\(c\\) " "" VELTROP_COPYRIGHT "${_copyright}")
+file(READ "${PROJECT_SOURCE_DIR}/LICENSE" _licence)
+string(REGEX REPLACE "^.*\n(Permission is hereby)" "\\1" _licence "${_licence}")
+string(REGEX REPLACE "\n+$" "" _licence "${_licence}")
+string(REGEX REPLACE "\n\n" "\n.\n" _licence "${_licence}")
+string(REPLACE "\n" "\n " _licence "${_licence}")
+set(VELTROP_LICENSE_TEXT " ${_licence}")
+configure_file("${PROJECT_SOURCE_DIR}/res/debian/copyright.in" "${_doc_dir}/copyright" @ONLY)
+
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C date -u -R -d "${VELTROP_RELEASE_DATE}"
+  OUTPUT_VARIABLE VELTROP_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
+  COMMAND_ERROR_IS_FATAL ANY)
+find_program(VELTROP_GZIP gzip REQUIRED)
+foreach(_page IN ITEMS "res/debian/changelog" "res/veltrop.1")
+  get_filename_component(_name "${_page}" NAME)
+  configure_file("${PROJECT_SOURCE_DIR}/${_page}.in" "${_doc_dir}/${_name}" @ONLY)
+  add_custom_command(OUTPUT "${_doc_dir}/${_name}.gz"
+    COMMAND "${VELTROP_GZIP}" -9 -n -f -k "${_doc_dir}/${_name}"
+    DEPENDS "${_doc_dir}/${_name}" VERBATIM)
+  list(APPEND _doc_files "${_doc_dir}/${_name}.gz")
+endforeach()
+add_custom_target(veltrop_doc_files ALL DEPENDS ${_doc_files})
+install(FILES "${_doc_dir}/copyright" "${_doc_dir}/changelog.gz"
+  DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/veltrop")
+install(FILES "${_doc_dir}/veltrop.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 include(CPack)

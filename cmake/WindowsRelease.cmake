@@ -1,0 +1,57 @@
+# The Windows downloads, built with the program: the installer
+# (Veltrop-<version>.msi, by wixl) and the portable zip
+# (Veltrop-<version>-win32.zip: the program, README.txt, LICENSE.txt).
+# Both are reproducible: their time stamps are the source's date
+# (SOURCE_DATE_EPOCH, else the last commit's time) and the installer's
+# codes are derived from the version.
+find_program(VELTROP_WIXL wixl REQUIRED)
+find_program(VELTROP_MSIBUILD msibuild REQUIRED)
+find_program(VELTROP_FAKETIME faketime REQUIRED)
+find_program(VELTROP_ZIP zip REQUIRED)
+
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(VELTROP_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+else()
+  execute_process(COMMAND git -C "${PROJECT_SOURCE_DIR}" log -1 --format=%ct
+    OUTPUT_VARIABLE VELTROP_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+    RESULT_VARIABLE _git_status ERROR_QUIET)
+  if(NOT _git_status EQUAL 0)
+    file(TIMESTAMP "${PROJECT_SOURCE_DIR}/CMakeLists.txt" VELTROP_SOURCE_DATE_EPOCH "%s" UTC)
+  endif()
+endif()
+
+# Name-based codes, in the URL namespace of RFC 4122: the same version
+# always gives the same codes, a new version new ones (so that it replaces
+# the old one as a major upgrade).
+set(_url_namespace 6ba7b811-9dad-11d1-80b4-00c04fd430c8)
+foreach(_code PRODUCT PACKAGE)
+  string(TOLOWER "${_code}" _what)
+  string(UUID VELTROP_MSI_${_code}_CODE NAMESPACE ${_url_namespace}
+    NAME "${PROJECT_HOMEPAGE_URL}/windows-installer/${_what}/${VELTROP_RELEASE_VERSION}"
+    TYPE SHA1 UPPER)
+endforeach()
+
+set(_stage "${PROJECT_BINARY_DIR}/windows-release")
+# Text files for Windows users have CRLF line ends.
+configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${_stage}/LICENSE.txt" @ONLY NEWLINE_STYLE CRLF)
+configure_file("${PROJECT_SOURCE_DIR}/res/README.txt.in" "${_stage}/README.txt" @ONLY NEWLINE_STYLE CRLF)
+configure_file("${PROJECT_SOURCE_DIR}/res/veltrop.wxs.in" "${_stage}/veltrop.wxs" @ONLY)
+configure_file("${PROJECT_SOURCE_DIR}/res/icons/veltrop.ico" "${_stage}/veltrop.ico" COPYONLY)
+
+set(VELTROP_MSI_FILE "${_stage}/${PROJECT_NAME}-${VELTROP_RELEASE_VERSION}.msi")
+set(VELTROP_ZIP_FILE "${_stage}/${PROJECT_NAME}-${VELTROP_RELEASE_VERSION}-win32.zip")
+set(_package "${PROJECT_SOURCE_DIR}/cmake/windows-package.sh")
+set(_msi_files "${_stage}/veltrop.wxs" "$<TARGET_FILE:Veltrop>" "${_stage}/LICENSE.txt"
+  "${_stage}/veltrop.ico")
+add_custom_command(OUTPUT "${VELTROP_MSI_FILE}"
+  COMMAND bash "${_package}" msi "${VELTROP_SOURCE_DATE_EPOCH}" "${VELTROP_MSI_FILE}"
+          "${VELTROP_WIXL}" "${VELTROP_MSIBUILD}" "${VELTROP_FAKETIME}"
+          "{${VELTROP_MSI_PACKAGE_CODE}}" "${PROJECT_NAME} ${VELTROP_RELEASE_VERSION} Installer"
+          "${VELTROP_COMPANY}" ${_msi_files}
+  DEPENDS Veltrop "${_package}" ${_msi_files} VERBATIM)
+set(_zip_files "$<TARGET_FILE:Veltrop>" "${_stage}/README.txt" "${_stage}/LICENSE.txt")
+add_custom_command(OUTPUT "${VELTROP_ZIP_FILE}"
+  COMMAND bash "${_package}" zip "${VELTROP_SOURCE_DATE_EPOCH}" "${VELTROP_ZIP_FILE}"
+          "${VELTROP_ZIP}" ${_zip_files}
+  DEPENDS Veltrop "${_package}" ${_zip_files} VERBATIM)
+add_custom_target(veltrop_windows_release ALL DEPENDS "${VELTROP_MSI_FILE}" "${VELTROP_ZIP_FILE}")

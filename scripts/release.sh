@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Makes the release downloads in dist/ from the committed source:
+#   veltrop_<version>_amd64.deb      the Linux program, for Debian and Ubuntu
+#   Veltrop-<version>.msi            the Windows installer
+#   Veltrop-<version>-win32.zip      Veltrop.exe with README.txt and LICENSE.txt
+#   SHA256SUMS                       the checksums of the three
+# Reproducible: every time stamp is the last commit's time, so the same
+# commit gives the same files wherever and whenever it is built.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+start=$SECONDS
+
+scripts/deps.sh core qt windows release
+
+if [[ -n $(git status --porcelain) ]]; then
+  echo "release: the working tree has changes; commit them first, so that the" \
+    "downloads are those of a commit" >&2
+  exit 1
+fi
+SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C
+umask 022
+# Builds quietly, but shows the whole log when a step fails.
+quiet() {
+  local log
+  log=$("$@" 2>&1) || { echo "$log"; return 1; }
+}
+
+linux=build/release-linux
+windows=build/release-windows
+rm -rf "$linux" "$windows" dist
+mkdir dist
+
+echo "== Linux: the optimised program, packaged as a .deb"
+quiet cmake --preset release -B "$linux"
+quiet cmake --build "$linux" -j 2
+(cd "$linux" && quiet cpack -G DEB)
+cp "$linux"/veltrop_*_amd64.deb dist/
+
+# The Windows program is built as scripts/build-windows.sh builds it (the
+# windows preset's Veltrop target); the installer and the zip come with it.
+build_windows() {
+  quiet cmake --preset windows -B "$windows" -DVELTROP_BUILD_TESTS=OFF
+  quiet cmake --build "$windows" -j 2 --target Veltrop veltrop_windows_release
+}
+echo "== Windows: Veltrop.exe, its installer and its zip"
+build_windows
+cp "$windows"/windows-release/Veltrop-*.msi "$windows"/windows-release/Veltrop-*-win32.zip dist/
+
+echo "== Checks"
+(cd dist && sha256sum -- * >SHA256SUMS && sha256sum --check --strict SHA256SUMS)
+# Debian's own checker: no error and no warning.
+lintian_report=$(lintian dist/veltrop_*.deb 2>&1 | grep -v '^running with root privileges' || true)
+[[ -n $lintian_report ]] && echo "$lintian_report"
+if grep -Eq '^[EW]: ' <<<"$lintian_report"; then
+  echo "release: lintian found errors or warnings in the .deb" >&2
+  exit 1
+fi
+echo "lintian: no errors, no warnings"
+
+echo
+echo "== dist/ (from commit $(git rev-parse --short HEAD), $(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M UTC'))"
+(cd dist && stat -c '%10s  %n' -- *)
+cat dist/SHA256SUMS
+echo "Made in $((SECONDS - start)) s"

@@ -1,0 +1,217 @@
+// The Windows installer, as a user meets it: installed quietly it puts
+// Veltrop.exe under Program Files with a Start-menu shortcut and an Apps
+// and Features entry, the installed program works, and uninstalling
+// takes all of them away again.
+#include <windows.h>
+
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ui/win32/calculator_window.h"
+#include "window_driver.h"
+
+namespace veltrop::testing {
+namespace {
+
+std::wstring Widen(const std::string& text) {
+    return {text.begin(), text.end()};
+}
+
+// The installer from the build, as Wine's drive Z: (the Linux root) sees it.
+std::wstring InstallerPath() {
+    std::wstring path = L"Z:" + Widen(VELTROP_MSI_PATH);
+    for (auto& c : path) {
+        c = c == L'/' ? L'\\' : c;
+    }
+    return path;
+}
+
+const std::wstring kProductCode = Widen(VELTROP_MSI_PRODUCT_CODE);
+const std::wstring kUninstallKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\{" + kProductCode + L"}";
+
+std::wstring Folder(int csidl) {
+    wchar_t path[MAX_PATH]{};
+    SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+const std::wstring kInstallFolder = Folder(CSIDL_PROGRAM_FILES) + L"\\Veltrop";
+const std::wstring kProgram = kInstallFolder + L"\\Veltrop.exe";
+const std::wstring kShortcut = Folder(CSIDL_COMMON_PROGRAMS) + L"\\Veltrop.lnk";
+
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Runs msiexec with the given arguments, quietly; its exit code.
+DWORD Msiexec(const std::wstring& arguments) {
+    std::wstring command = L"msiexec.exe " + arguments + L" /qn";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return GetLastError();
+    }
+    DWORD exitCode = WAIT_TIMEOUT;
+    if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+bool UninstallEntryExists() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kUninstallKey.c_str(), 0, KEY_READ, &key) !=
+        ERROR_SUCCESS) {
+        return false;
+    }
+    RegCloseKey(key);
+    return true;
+}
+
+std::wstring UninstallValue(const wchar_t* name) {
+    wchar_t value[512]{};
+    DWORD size = sizeof(value);
+    RegGetValueW(HKEY_LOCAL_MACHINE, kUninstallKey.c_str(), name, RRF_RT_REG_SZ, nullptr, value,
+                 &size);
+    return value;
+}
+
+struct Shortcut {
+    std::wstring target;
+    std::wstring icon;
+};
+
+Shortcut ReadShortcut(const std::wstring& path) {
+    Shortcut shortcut;
+    CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link)))) {
+        IPersistFile* file = nullptr;
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            if (SUCCEEDED(file->Load(path.c_str(), STGM_READ))) {
+                wchar_t text[MAX_PATH]{};
+                link->GetPath(text, MAX_PATH, nullptr, 0);
+                shortcut.target = text;
+                int index = 0;
+                text[0] = L'\0';
+                link->GetIconLocation(text, MAX_PATH, &index);
+                shortcut.icon = text;
+            }
+            file->Release();
+        }
+        link->Release();
+    }
+    CoUninitialize();
+    return shortcut;
+}
+
+struct Search {
+    DWORD processId;
+    HWND window;
+};
+
+BOOL CALLBACK FindProgramWindow(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<Search*>(context);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == search.processId && IsWindowVisible(window)) {
+        search.window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A control's text in another process: WM_GETTEXT is marshalled across.
+std::wstring TextOf(HWND window, std::string_view control) {
+    wchar_t text[64]{};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(GetDlgItem(window, CalculatorWindow::ControlId(control)), WM_GETTEXT, 64,
+                        reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &length);
+    return text;
+}
+
+// Starts the installed program, types 1000 and clicks Enter; the two results
+// it shows, then ends it with Exit.
+std::pair<std::wstring, std::wstring> CalculateWithInstalledProgram() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::wstring command = L"\"" + kProgram + L"\"";
+    EXPECT_TRUE(CreateProcessW(kProgram.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
+                               nullptr, nullptr, &startup, &process));
+    Search search{process.dwProcessId, nullptr};
+    for (int wait = 0; wait < 500 && !search.window; ++wait) {
+        Sleep(20);
+        EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&search));
+    }
+    std::pair<std::wstring, std::wstring> results;
+    if (search.window) {
+        WaitForInputIdle(process.hProcess, 10000);
+        SetForegroundWindow(search.window);
+        for (int wait = 0; wait < 500 && GetForegroundWindow() != search.window; ++wait) {
+            Sleep(20);
+        }
+        WindowDriver::Type(L"1000");
+        WindowDriver::Click(GetDlgItem(search.window, CalculatorWindow::ControlId("cmdEnter")));
+        for (int wait = 0; wait < 250 && TextOf(search.window, "lblCV17").empty(); ++wait) {
+            Sleep(20);
+        }
+        results = {TextOf(search.window, "lblCV17"), TextOf(search.window, "lblCV18")};
+        WindowDriver::Click(GetDlgItem(search.window, CalculatorWindow::ControlId("cmdExit")));
+    }
+    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 99);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return results;
+}
+
+TEST(InstallerTest, InstallsARunningProgramAndUninstallsWithoutTrace) {
+    // A run stopped half-way may have left it installed.
+    Msiexec(L"/x {" + kProductCode + L"}");
+
+    ASSERT_EQ(Msiexec(L"/i \"" + InstallerPath() + L"\""), 0U);
+    EXPECT_TRUE(Exists(kProgram));
+    EXPECT_TRUE(Exists(kInstallFolder + L"\\LICENSE.txt"));
+    const Shortcut shortcut = ReadShortcut(kShortcut);
+    EXPECT_EQ(CompareStringOrdinal(shortcut.target.c_str(), -1, kProgram.c_str(), -1, TRUE),
+              CSTR_EQUAL)
+        << "the Start-menu shortcut points at '"
+        << std::string(shortcut.target.begin(), shortcut.target.end()) << "'";
+    EXPECT_TRUE(Exists(shortcut.icon)) << "the shortcut has no icon";
+
+    struct Value {
+        const wchar_t* name;
+        const wchar_t* expected;
+    };
+    for (const auto& [name, expected] :
+         {Value{L"DisplayName", L"" VELTROP_PRODUCT}, Value{L"DisplayVersion", L"" VELTROP_RELEASE},
+          Value{L"Publisher", L"" VELTROP_PUBLISHER}}) {
+        EXPECT_EQ(UninstallValue(name), expected) << std::string(name, name + wcslen(name));
+    }
+    EXPECT_TRUE(Exists(UninstallValue(L"DisplayIcon"))) << "the entry has no icon";
+
+    const auto [cv17, cv18] = CalculateWithInstalledProgram();
+    EXPECT_EQ(cv17, L" 195");
+    EXPECT_EQ(cv18, L" 232");
+
+    ASSERT_EQ(Msiexec(L"/x \"" + InstallerPath() + L"\""), 0U);
+    EXPECT_FALSE(Exists(kProgram));
+    EXPECT_FALSE(Exists(kShortcut));
+    EXPECT_FALSE(UninstallEntryExists());
+}
+
+}  // namespace
+}  // namespace veltrop::testing
