@@ -15,6 +15,7 @@
 
 #include "box_closer.h"
 #include "ui/design_record.h"
+#include "ui/qt/application_setup.h"
 #include "ui/qt/calculator_window.h"
 #include "window_driver.h"
 #include "window_probe.h"
@@ -206,6 +207,9 @@ private:
     }
 
 private slots:
+    // As the program sets it up at its start.
+    void initTestCase() { veltrop::SetUpApplication(); }
+
     void survivesASeededStreamOfUserEvents() {
         const unsigned seed = EnvNumber("VELTROP_MONKEY_SEED", std::random_device{}());
         const unsigned events = EnvNumber("VELTROP_MONKEY_EVENTS", 10'000);

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ui/qt/application_setup.h"
 #include "ui/qt/calculator_window.h"
 #include "window_driver.h"
 
@@ -39,6 +40,9 @@ private:
     }
 
 private slots:
+    // As the program sets it up at its start.
+    void initTestCase() { veltrop::SetUpApplication(); }
+
     void init() {
         window_ = std::make_unique<CalculatorWindow>();
         QVERIFY(ShowActive(*window_));

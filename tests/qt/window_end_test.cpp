@@ -2,6 +2,7 @@
 #include <functional>
 #include <memory>
 
+#include "ui/qt/application_setup.h"
 #include "ui/qt/calculator_window.h"
 #include "window_driver.h"
 
@@ -34,6 +35,9 @@ private:
     }
 
 private slots:
+    // As the program sets it up at its start.
+    void initTestCase() { veltrop::SetUpApplication(); }
+
     void exitButtonEndsTheProgram_data() {
         QTest::addColumn<bool>("otherWindowOpen");
         QTest::newRow("alone") << false;

@@ -6,6 +6,7 @@
 #include "calc/calculator_controller.h"
 #include "res/version.h"
 #include "ui/design_record.h"
+#include "ui/qt/application_setup.h"
 #include "ui/qt/calculator_window.h"
 #include "ui/qt/design_to_qt.h"
 #include "ui/qt/program_icon.h"
@@ -39,6 +40,9 @@ private:
     }
 
 private slots:
+    // As the program sets it up at its start.
+    void initTestCase() { veltrop::SetUpApplication(); }
+
     void init() {
         window_ = std::make_unique<CalculatorWindow>();
         QVERIFY(ShowActive(*window_));

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ui/design_record.h"
+#include "ui/qt/application_setup.h"
 #include "ui/qt/calculator_window.h"
 #include "ui/qt/design_to_qt.h"
 #include "window_driver.h"
@@ -30,6 +31,7 @@ private:
 
 private slots:
     void initTestCase() {
+        veltrop::SetUpApplication();
         window_ = std::make_unique<CalculatorWindow>();
         QVERIFY(ShowActive(*window_));
     }

@@ -133,7 +133,7 @@ BOOL CALLBACK FindProgramWindow(HWND window, LPARAM context) {
 }
 
 // A control's text in another process: WM_GETTEXT is marshalled across.
-std::wstring TextOf(HWND window, std::string_view control) {
+std::wstring TextOf(HWND window, design::ControlName control) {
     wchar_t text[64]{};
     DWORD_PTR length = 0;
     SendMessageTimeoutW(GetDlgItem(window, CalculatorWindow::ControlId(control)), WM_GETTEXT, 64,
@@ -186,8 +186,7 @@ TEST(InstallerTest, InstallsARunningProgramAndUninstallsWithoutTrace) {
     EXPECT_TRUE(Exists(kProgram));
     EXPECT_TRUE(Exists(kInstallFolder + L"\\LICENSE.txt"));
     const Shortcut shortcut = ReadShortcut(kShortcut);
-    EXPECT_EQ(CompareStringOrdinal(shortcut.target.c_str(), -1, kProgram.c_str(), -1, TRUE),
-              CSTR_EQUAL)
+    EXPECT_EQ(lstrcmpiW(shortcut.target.c_str(), kProgram.c_str()), 0)
         << "the Start-menu shortcut points at '"
         << std::string(shortcut.target.begin(), shortcut.target.end()) << "'";
     EXPECT_TRUE(Exists(shortcut.icon)) << "the shortcut has no icon";

@@ -1,6 +1,5 @@
 #include "ui/qt/calculator_window.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -9,7 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QToolTip>
 #include <array>
 
 #include "res/version.h"
@@ -75,15 +73,6 @@ QWidget* CreateControl(const design::ControlRecord& record, QWidget* parent) {
     return widget;
 }
 
-// A plain top-level QWidget reaches a screen reader as a filler; present
-// the calculator as the application's window (a frame over AT-SPI).
-QAccessibleInterface* WindowAccessible(const QString& /*key*/, QObject* object) {
-    if (auto* window = qobject_cast<CalculatorWindow*>(object)) {
-        return new QAccessibleWidget(window, QAccessible::Window);
-    }
-    return nullptr;
-}
-
 QString ResultAccessibleName(const QLabel& prompt, const QString& value) {
     QString base = prompt.text();
     while (base.endsWith(u'=') || base.endsWith(u' ')) {
@@ -99,23 +88,8 @@ QString ResultAccessibleName(const QLabel& prompt, const QString& value) {
 CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent), controller_(*this) {
     setObjectName(ToQString(design::kWindow.name));
     setWindowTitle(ToQString(design::kWindow.caption));
-    const QFont windowFont = FontFromRecord(design::kWindow.font);
-    setFont(windowFont);
-    // The message box is a window of its own and takes the application's
-    // font, not this window's.
-    QApplication::setFont(windowFont);
-    // Tooltips in the window's face and size but not bold, as tooltips
-    // usually are. Set after the application font, which clears the fonts
-    // set for classes of widgets.
-    QFont toolTipFont = windowFont;
-    toolTipFont.setWeight(QFont::Normal);
-    QToolTip::setFont(toolTipFont);
+    setFont(FontFromRecord(design::kWindow.font));
     setFixedSize(ClientSizeFromRecord(design::kWindow));
-    static const bool kFactoryInstalled = [] {
-        QAccessible::installFactory(WindowAccessible);
-        return true;
-    }();
-    (void)kFactoryInstalled;
 
     BuildControls();
     controller_.OnFormLoad();
