@@ -12,6 +12,7 @@
 
 #include <string>
 
+#include "program_process.h"
 #include "ui/win32/calculator_window.h"
 #include "window_driver.h"
 
@@ -116,22 +117,6 @@ Shortcut ReadShortcut(const std::wstring& path) {
     return shortcut;
 }
 
-struct Search {
-    DWORD processId;
-    HWND window;
-};
-
-BOOL CALLBACK FindProgramWindow(HWND window, LPARAM context) {
-    auto& search = *reinterpret_cast<Search*>(context);
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    if (processId == search.processId && IsWindowVisible(window)) {
-        search.window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A control's text in another process: WM_GETTEXT is marshalled across.
 std::wstring TextOf(HWND window, design::ControlName control) {
     wchar_t text[64]{};
@@ -144,37 +129,18 @@ std::wstring TextOf(HWND window, design::ControlName control) {
 // Starts the installed program, types 1000 and clicks Enter; the two results
 // it shows, then ends it with Exit.
 std::pair<std::wstring, std::wstring> CalculateWithInstalledProgram() {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    std::wstring command = L"\"" + kProgram + L"\"";
-    EXPECT_TRUE(CreateProcessW(kProgram.c_str(), command.data(), nullptr, nullptr, FALSE, 0,
-                               nullptr, nullptr, &startup, &process));
-    Search search{process.dwProcessId, nullptr};
-    for (int wait = 0; wait < 500 && !search.window; ++wait) {
-        Sleep(20);
-        EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&search));
-    }
+    const ProgramProcess program(kProgram);
     std::pair<std::wstring, std::wstring> results;
-    if (search.window) {
-        WaitForInputIdle(process.hProcess, 10000);
-        SetForegroundWindow(search.window);
-        for (int wait = 0; wait < 500 && GetForegroundWindow() != search.window; ++wait) {
-            Sleep(20);
-        }
+    if (const HWND window = program.Window()) {
         WindowDriver::Type(L"1000");
-        WindowDriver::Click(GetDlgItem(search.window, CalculatorWindow::ControlId("cmdEnter")));
-        for (int wait = 0; wait < 250 && TextOf(search.window, "lblCV17").empty(); ++wait) {
+        WindowDriver::Click(GetDlgItem(window, CalculatorWindow::ControlId("cmdEnter")));
+        for (int wait = 0; wait < 250 && TextOf(window, "lblCV17").empty(); ++wait) {
             Sleep(20);
         }
-        results = {TextOf(search.window, "lblCV17"), TextOf(search.window, "lblCV18")};
-        WindowDriver::Click(GetDlgItem(search.window, CalculatorWindow::ControlId("cmdExit")));
+        results = {TextOf(window, "lblCV17"), TextOf(window, "lblCV18")};
+        WindowDriver::Click(GetDlgItem(window, CalculatorWindow::ControlId("cmdExit")));
+        program.ExitCodeWithin(5000);
     }
-    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 99);
-    }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return results;
 }
 
