@@ -123,9 +123,9 @@ void CalculatorWindow::BuildControls() {
 
     // Native controls with windows of their own sit above the labels, so
     // the button owns the row where it overlaps the version label.
-    for (QWidget* control : controls_) {
-        if (qobject_cast<QLabel*>(control) == nullptr) {
-            control->raise();
+    for (std::size_t i = 0; i < design::kControls.size(); ++i) {
+        if (design::kControls[i].kind != design::ControlKind::Label) {
+            controls_.at(i)->raise();
         }
     }
 
