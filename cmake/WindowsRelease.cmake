@@ -31,6 +31,17 @@ foreach(_code PRODUCT PACKAGE)
     TYPE SHA1 UPPER)
 endforeach()
 
+# The 64-bit build only runs the test suites where 32-bit programs cannot
+# start; its installer test installs the shipped installer, the 32-bit
+# build's.
+if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(VELTROP_SHIPPED_BUILD_DIR "${PROJECT_SOURCE_DIR}/build/windows" CACHE PATH
+    "The 32-bit build whose installer the 64-bit build's installer test installs")
+  set(VELTROP_MSI_FILE
+    "${VELTROP_SHIPPED_BUILD_DIR}/windows-release/${PROJECT_NAME}-${VELTROP_RELEASE_VERSION}.msi")
+  return()
+endif()
+
 set(_stage "${PROJECT_BINARY_DIR}/windows-release")
 # Text files for Windows users have CRLF line ends.
 configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${_stage}/LICENSE.txt" @ONLY NEWLINE_STYLE CRLF)

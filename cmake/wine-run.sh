@@ -1,16 +1,28 @@
 #!/bin/sh
 # Runs a Windows program under Wine in a private prefix, creating and
 # preparing the prefix on first use.
-# Usage: wine-run.sh PREFIX PROGRAM [ARGUMENTS...]
+# Usage: wine-run.sh LOADER PREFIX PROGRAM [ARGUMENTS...]
+# LOADER is Wine's loader of the program's width: Debian's 32-bit one
+# (/usr/lib/wine/wine, a 32-bit prefix) or its 64-bit one
+# (/usr/lib/wine/wine64, a 64-bit prefix).
 # Windows need an X display (xvfb-run -a provides one for the tests).
 # VELTROP_WINE_DPI, when the prefix is made, sets its screen's dots per inch
 # (96 otherwise).
 set -eu
-[ $# -ge 2 ] || { echo "usage: $0 PREFIX PROGRAM [ARGUMENTS...]" >&2; exit 2; }
-prefix=$(realpath -m "$1")
-shift
+[ $# -ge 3 ] || { echo "usage: $0 LOADER PREFIX PROGRAM [ARGUMENTS...]" >&2; exit 2; }
+loader=$1
+prefix=$(realpath -m "$2")
+shift 2
 
 export WINEPREFIX="$prefix"
+# A prefix of the loader's width only: with both loaders installed, Wine
+# would otherwise make 64-bit prefixes with a 32-bit half, slower to make
+# and to start for the 32-bit program.
+case "${loader##*/}" in
+  *64) export WINEARCH=win64 ;;
+  *) export WINEARCH=win32 ;;
+esac
+export WINELOADER="$loader"
 export WINEDEBUG=-all
 # No .NET or HTML engine download prompts, no menu entries in the host.
 export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe=d"
@@ -27,15 +39,15 @@ if [ ! -e "$prefix/.veltrop-ready" ]; then
     flock 9
     if [ ! -e "$prefix/.veltrop-ready" ]; then
       {
-        wineboot --init
+        "$loader" wineboot --init
         # Unmanaged windows: with the default, every message box close stalls
         # about 2 s, and a virtual desktop drops synthesized clicks.
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
+        "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f
         # No Arial here: its metric twin with its own bold face, not the
         # first sans-serif face Wine happens to find.
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f
+        "$loader" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /t REG_SZ /d 'Liberation Sans' /f
         if [ -n "${VELTROP_WINE_DPI:-}" ]; then
-          wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VELTROP_WINE_DPI" /f
+          "$loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VELTROP_WINE_DPI" /f
         fi
         wineserver -w
       } </dev/null >"$prefix.log" 2>&1 9>&-
@@ -71,7 +83,7 @@ out=$(mktemp)
 err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
 status=0
-wine "$@" </dev/null >"$out" 2>"$err" || status=$?
+"$loader" "$@" </dev/null >"$out" 2>"$err" || status=$?
 cat "$out"
 cat "$err" >&2
 exit "$status"

@@ -98,7 +98,10 @@ if ! cmake --list-presets 2>/dev/null | grep -q '"windows"'; then
 fi
 echo
 echo "== Veltrop.exe under Wine: size, start to window mapped; median of $runs, A B A B"
-scripts/deps.sh windows
+if ! scripts/deps.sh windows wine32 || ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    echo "Veltrop.exe not measured: Wine's 32-bit loader cannot be installed or cannot start here"
+    exit 0
+fi
 wbuild=build/bench-windows
 quiet cmake --preset windows -B "$wbuild" -DVELTROP_BUILD_BENCH=ON -DVELTROP_BUILD_TESTS=OFF
 quiet cmake --build "$wbuild" --target Veltrop veltrop_bare_win32
@@ -110,10 +113,10 @@ printf '%-28s %s %10s   %s %10s\n' "size (bytes)" Veltrop.exe "$(stat -c %s "$ex
 # One prefix and one wineserver for every start, so that no start pays for
 # setting them up.
 wine_prefix=$PWD/$wbuild/wine-prefix
-cmake/wine-run.sh "$wine_prefix" cmd /c exit >/dev/null 2>&1
+cmake/wine-run.sh /usr/lib/wine/wine "$wine_prefix" cmd /c exit >/dev/null 2>&1
 WINEPREFIX=$wine_prefix TMPDIR=/tmp wineserver -w  # until the one that ran it is gone
 WINEPREFIX=$wine_prefix TMPDIR=/tmp wineserver -p
-wine_run=(cmake/wine-run.sh "$wine_prefix")
+wine_run=(cmake/wine-run.sh /usr/lib/wine/wine "$wine_prefix")
 measure_start warmup Veltrop "${wine_run[@]}" "$exe"
 measure_start warmup Bare "${wine_run[@]}" "$bare_exe"
 for _ in $(seq "$runs"); do

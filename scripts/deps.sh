@@ -1,13 +1,27 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only when some are missing.
-# Usage: scripts/deps.sh GROUP...   (groups: core qt windows fuzz bench release)
-set -euo pipefail
+# Usage: scripts/deps.sh GROUP...   (groups: core qt windows wine32 fuzz bench release)
+#
+# The package registry may be mid-sync, or one architecture's index may lag
+# the other's: the index update is retried, an index that still fails is
+# left to apt ("ignored, or old ones used instead"), and a package that
+# cannot be installed is named with apt's reason and left out. The builds
+# and suites that need it then take their fallback or fail on their own;
+# this script never stops the caller for it. Exit status 0 when everything
+# is installed, 3 when something is missing (listed on standard error).
+set -uo pipefail
 
-pkgs_core=(cmake ninja-build g++ pkgconf libgtest-dev googletest)
-pkgs_qt=(qt6-base-dev libgl-dev fonts-liberation2 xvfb xauth x11-utils imagemagick
+pkgs_core=(cmake ninja-build g++ pkgconf libgtest-dev googletest locales)
+pkgs_qt=(qt6-base-dev qt6-wayland libgl-dev fonts-liberation2 xvfb xauth x11-utils imagemagick
   icoutils librsvg2-bin desktop-file-utils appstream dpkg-dev file xdotool)
-pkgs_windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386 xvfb xauth
-  icoutils fonts-liberation2 imagemagick fonts-wine xdotool wixl msitools faketime zip)
+# The Windows program, its downloads, and Wine for its suites: the shipped
+# 32-bit program runs under the 32-bit loader (group wine32, from the i386
+# architecture); where that cannot be installed or cannot start, a 64-bit
+# build of the same sources runs the suites under wine64.
+pkgs_windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64-win32
+  binutils-mingw-w64-x86-64 wine wine64 xvfb xauth icoutils fonts-liberation2
+  imagemagick fonts-wine xdotool wixl msitools faketime zip)
+pkgs_wine32=(wine32:i386)
 pkgs_fuzz=(clang libclang-rt-14-dev binutils)
 pkgs_bench=(libbenchmark-dev libxcb1-dev time xdotool x11-utils)
 # The release command: Debian's checker of the .deb.
@@ -18,15 +32,16 @@ needs_i386=0
 for group in "$@"; do
   declare -n list="pkgs_${group}"
   want+=("${list[@]}")
-  [[ $group == windows ]] && needs_i386=1
+  [[ $group == wine32 ]] && needs_i386=1
 done
 
-missing=()
-for p in "${want[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
-done
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+missing_now() {
+  local p
+  for p in "${want[@]}"; do installed "$p" || echo "$p"; done | sort -u
+}
+
+mapfile -t missing < <(missing_now)
 [[ ${#missing[@]} -eq 0 ]] && exit 0
 
 sudo=()
@@ -37,5 +52,35 @@ if [[ $needs_i386 -eq 1 ]] && ! dpkg --print-foreign-architectures | grep -qx i3
   "${sudo[@]}" dpkg --add-architecture i386
 fi
 echo "Installing: ${missing[*]}"
-"${apt[@]}" update -q
-"${apt[@]}" install -y -q --no-install-recommends "${missing[@]}"
+
+# A mirror in the middle of a sync serves an index whose size does not match
+# its Release file; a later try usually finds it whole.
+for pause in 10 30 0; do
+  "${apt[@]}" update -q && break
+  if ((pause > 0)); then
+    echo "deps: package index update failed; trying again in ${pause} s" >&2
+    sleep "$pause"
+  else
+    echo "deps: package index update still failing; going on with the indexes apt has" >&2
+  fi
+done
+
+# All at once first (one dependency resolution); when that fails, each on its
+# own, so that one package that cannot be had costs only itself.
+if ! "${apt[@]}" install -y -q --no-install-recommends "${missing[@]}"; then
+  for p in "${missing[@]}"; do
+    installed "$p" && continue
+    log=$(mktemp)
+    if ! "${apt[@]}" install -y -q --no-install-recommends "$p" >"$log" 2>&1; then
+      reason=$(grep -E '^(E:| [^ ].*:.*(Depends|but))' "$log" | head -4 | sed 's/^ *//' | paste -sd ';' -)
+      echo "deps: cannot install $p: ${reason:-apt failed}" >&2
+    fi
+    rm -f "$log"
+  done
+fi
+
+mapfile -t missing < <(missing_now)
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "deps: not installed: ${missing[*]}" >&2
+  exit 3
+fi

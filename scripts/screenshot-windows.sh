@@ -9,14 +9,15 @@ build=${1:-build/windows}
 program=$build/ui/win32/Veltrop.exe
 
 if [[ -z ${VELTROP_IN_XVFB:-} ]]; then
-  scripts/deps.sh windows
+  scripts/deps.sh windows wine32
   [[ -f $program ]] || { echo "Build $program first (scripts/build-windows.sh)" >&2; exit 1; }
   VELTROP_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$0" "$build"
 fi
 
 pid=
 start() {
-  cmake/wine-run.sh "$build/wine-prefix" "$program" &
+  cmake/wine-run.sh "$(sed -n 's/^VELTROP_WINE_LOADER:FILEPATH=//p' "$build/CMakeCache.txt")" \
+    "$build/wine-prefix" "$program" &
   pid=$!
   window=$(xdotool search --sync --onlyvisible --name '^Veltrop$' | head -n 1)
   sleep 1

@@ -53,6 +53,16 @@ fi
 manifest=$(wrestool -x --raw --type=24 "$exe")
 grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest" ||
   fail "manifest does not ask for common controls 6"
+# Windows loads common controls 6 only for a manifest of the program's own
+# architecture, and says nothing when it does not match.
+case $(sed -n 's/.*file format //p' <<<"$headers" | head -n 1) in
+  pei-i386) arch=x86 ;;
+  pei-x86-64) arch=amd64 ;;
+  *) arch=unknown ;;
+esac
+while read -r named; do
+  [[ $named == "$arch" ]] || fail "manifest names processorArchitecture $named, the program is $arch"
+done < <(grep -o 'processorArchitecture="[^"]*"' <<<"$manifest" | cut -d'"' -f2)
 grep -q '>PerMonitorV2' <<<"$manifest" || fail "manifest is not per-monitor (v2) DPI aware"
 # Windows XP's loader refuses a trustInfo in the manifest's own (asm.v1)
 # namespace, and its SP2 crashes on one that declares two.

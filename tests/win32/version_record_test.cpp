@@ -1,5 +1,8 @@
-// Veltrop.exe's version record, read back the way Windows tools read it.
+// Veltrop.exe's version record, read back the way Windows tools read it;
+// and its manifest, by its effect.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -104,6 +107,21 @@ TEST(ProgramVersionTest, ReadFromTheVersionRecord) {
     EXPECT_EQ(own.Minor, read->Minor);
     EXPECT_EQ(own.Revision, read->Revision);
     EXPECT_FALSE(ReadFileVersion(L"Z:\\nonexistent\\missing.exe").has_value());
+}
+
+// A manifest of another architecture than the program's is ignored without
+// a word, and the window draws with the old common controls. The test
+// program carries the program's manifest; only version 6's buttons answer
+// BCM_GETIDEALSIZE.
+TEST(ProgramManifestTest, CommonControlsSixAreLoaded) {
+    INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    const HWND button = CreateWindowExW(0, L"BUTTON", L"Enter", WS_POPUP | BS_PUSHBUTTON, 0, 0, 80,
+                                        24, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(button, nullptr);
+    SIZE ideal{};
+    EXPECT_TRUE(SendMessageW(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+    DestroyWindow(button);
 }
 
 }  // namespace
