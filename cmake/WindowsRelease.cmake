@@ -22,12 +22,14 @@ endif()
 
 # Name-based codes, in the URL namespace of RFC 4122: the same version
 # always gives the same codes, a new version new ones (so that it replaces
-# the old one as a major upgrade).
+# the old one as a major upgrade). The names are only the codes' seed, no
+# address anyone visits; they stay as released installers were made with.
 set(_url_namespace 6ba7b811-9dad-11d1-80b4-00c04fd430c8)
+set(_code_seed "https://veltrop.invalid/windows-installer")
 foreach(_code PRODUCT PACKAGE)
   string(TOLOWER "${_code}" _what)
   string(UUID VELTROP_MSI_${_code}_CODE NAMESPACE ${_url_namespace}
-    NAME "${PROJECT_HOMEPAGE_URL}/windows-installer/${_what}/${VELTROP_RELEASE_VERSION}"
+    NAME "${_code_seed}/${_what}/${VELTROP_RELEASE_VERSION}"
     TYPE SHA1 UPPER)
 endforeach()
 

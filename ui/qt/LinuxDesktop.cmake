@@ -27,11 +27,13 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY "Veltrop")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # dpkg-shlibdeps works out the Qt and C++ runtime packages to depend on;
 # the fonts are the metric-compatible stand-ins for the window's Arial.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# Qt's Wayland plugin: without it a Wayland desktop shows the window only
+# through XWayland, and QT_QPA_PLATFORM=wayland cannot start at all.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_PACKAGE_DESCRIPTION
   "Type a locomotive number from 1 to 9999 and Veltrop shows the values to
 write into the decoder's CV17 and CV18 for its extended address.")
