@@ -22,7 +22,8 @@ endif()
 
 # Name-based codes, in the URL namespace of RFC 4122: the same version
 # always gives the same codes, a new version new ones (so that it replaces
-# the old one as a major upgrade).
+# the old one as a major upgrade). The release version names them: it is
+# distinct for each project version (cmake/ReleaseVersion.cmake).
 set(_url_namespace 6ba7b811-9dad-11d1-80b4-00c04fd430c8)
 foreach(_code PRODUCT PACKAGE)
   string(TOLOWER "${_code}" _what)
