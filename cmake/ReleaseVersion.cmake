@@ -39,9 +39,10 @@ function(veltrop_release_version out error major minor build revision)
   foreach(_value IN LISTS _values)
     list(POP_FRONT _limits _field _limit)
     if(_value GREATER _limit)
-      set(${error}
-        "version ${major}.${minor}.${build}.${revision} has no release version: its ${_field} is above ${_limit}, more than the installer's version can tell apart"
-        PARENT_SCOPE)
+      string(CONCAT _reason "version ${major}.${minor}.${build}.${revision} has no release "
+        "version: its ${_field} is above ${_limit}, more than the installer's version "
+        "can tell apart")
+      set(${error} "${_reason}" PARENT_SCOPE)
       return()
     endif()
   endforeach()

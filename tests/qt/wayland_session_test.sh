@@ -24,10 +24,12 @@ skip() {
 
 # tool:Debian package
 for needed in sway:sway wayvnc:wayvnc wtype:wtype grim:grim \
-  dbus-run-session:dbus setpriv:util-linux timeout:coreutils; do
+  dbus-run-session:dbus-daemon setpriv:util-linux timeout:coreutils; do
   command -v "${needed%%:*}" >/dev/null ||
     skip "${needed%%:*} is not installed (Debian package ${needed#*:})"
 done
+[[ -f /usr/share/dbus-1/services/org.a11y.Bus.service ]] ||
+  skip "no accessibility bus (Debian package at-spi2-core)"
 # Debian's gi lives in the system interpreter, not in one a PATH may put first.
 python=/usr/bin/python3
 "$python" -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
@@ -61,6 +63,12 @@ trap 'exit 1' INT TERM
 mkdir -m 700 "$work/runtime" "$work/home"
 cp "$program" "$work/veltrop"
 cp "$session_script" "$work/wayland_session.py"
+# A sanitizer build's leak suppressions, where that user can read them.
+if [[ ${LSAN_OPTIONS:-} =~ (^|:)suppressions=([^:]*) ]]; then
+  cp "${BASH_REMATCH[2]}" "$work/lsan.supp"
+  LSAN_OPTIONS=${LSAN_OPTIONS/suppressions=${BASH_REMATCH[2]}/suppressions=$work/lsan.supp}
+  export LSAN_OPTIONS
+fi
 as_user=()
 if [[ $(id -u) -eq 0 ]]; then
   chown -R "$unprivileged:$unprivileged" "$work"
