@@ -84,6 +84,11 @@ RECT DesignPlaceOf(const design::ControlRecord& record, int dpi) {
             top + design::TwipsToPixels(record.height, dpi)};
 }
 
+// Computed here rather than by IntersectRect, one import fewer.
+constexpr bool Overlap(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
 // Where the control at this z position goes. The title's bottom row lies on
 // the input box's top one in the design, and a label above a framed control
 // hides that frame (the box looked open at the top): such a label ends where
@@ -97,9 +102,8 @@ RECT PlaceOf(std::size_t zPosition, int dpi) {
     for (std::size_t below = zPosition + 1; below < kZOrder.size(); ++below) {
         const design::ControlRecord& other = kZOrder[below].Record();
         const RECT otherPlace = DesignPlaceOf(other, dpi);
-        RECT overlap{};
-        if (other.kind != design::ControlKind::Label &&
-            IntersectRect(&overlap, &place, &otherPlace) && otherPlace.top > place.top) {
+        if (other.kind != design::ControlKind::Label && Overlap(place, otherPlace) &&
+            otherPlace.top > place.top) {
             place.bottom = otherPlace.top;
         }
     }
