@@ -41,7 +41,7 @@ compgen -G "$plugin_dirs/platforms/libqwayland-*.so" >/dev/null ||
 
 mkdir -p "$out_dir"
 rm -f "$out_dir"/*.log "$out_dir/screenshot.png"
-work=$(mktemp -d /tmp/veltrop-wayland.XXXXXX)
+work=$(mktemp -d -t veltrop-wayland.XXXXXX)
 session_pid=
 cleanup() {
   local status=$?
