@@ -20,10 +20,15 @@ if(_pad GREATER 0)
   set(_revision "${_zeros}${_revision}")
 endif()
 set(VELTROP_VERSION_TEXT "${VELTROP_VERSION_MAJOR}.${_minor}.${_revision}")
-# The version users see on packages and downloads is the program's own:
-# major.minor.revision, as its version tooltip reads.
-set(VELTROP_RELEASE_VERSION
-  "${VELTROP_VERSION_MAJOR}.${VELTROP_VERSION_MINOR}.${VELTROP_VERSION_REVISION}")
+# The version users see on packages and downloads, which also names the
+# Windows installer's product: one for each project version.
+include("${CMAKE_CURRENT_LIST_DIR}/ReleaseVersion.cmake")
+veltrop_release_version(VELTROP_RELEASE_VERSION _release_error
+  "${VELTROP_VERSION_MAJOR}" "${VELTROP_VERSION_MINOR}" "${VELTROP_VERSION_BUILD}"
+  "${VELTROP_VERSION_REVISION}")
+if(_release_error)
+  message(FATAL_ERROR "Project VERSION ${PROJECT_VERSION}: ${_release_error}.")
+endif()
 
 set(VELTROP_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
 configure_file("${PROJECT_SOURCE_DIR}/res/version.h.in"

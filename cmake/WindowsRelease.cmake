@@ -22,8 +22,10 @@ endif()
 
 # Name-based codes, in the URL namespace of RFC 4122: the same version
 # always gives the same codes, a new version new ones (so that it replaces
-# the old one as a major upgrade). The names are only the codes' seed, no
-# address anyone visits; they stay as released installers were made with.
+# the old one as a major upgrade). The release version names them: it is
+# distinct for each project version (cmake/ReleaseVersion.cmake).
+# The seed is no address anyone visits: it stays as released installers
+# were made with.
 set(_url_namespace 6ba7b811-9dad-11d1-80b4-00c04fd430c8)
 set(_code_seed "https://veltrop.invalid/windows-installer")
 foreach(_code PRODUCT PACKAGE)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only when some are missing.
-# Usage: scripts/deps.sh GROUP...   (groups: core qt windows wine32 fuzz bench release)
+# Usage: scripts/deps.sh GROUP...
+#   (groups: core qt wayland windows wine32 fuzz bench release)
 #
 # The package registry may be mid-sync, or one architecture's index may lag
 # the other's: the index update is retried, an index that still fails is
@@ -14,6 +15,10 @@ set -uo pipefail
 pkgs_core=(cmake ninja-build g++ pkgconf libgtest-dev googletest locales)
 pkgs_qt=(qt6-base-dev qt6-wayland libgl-dev fonts-liberation2 xvfb xauth x11-utils imagemagick
   icoutils librsvg2-bin desktop-file-utils appstream dpkg-dev file xdotool)
+# The Qt window on a headless Wayland compositor, typed into by a virtual
+# keyboard and read back over the accessibility bus.
+pkgs_wayland=(qt6-wayland sway wayvnc wtype grim dbus-daemon at-spi2-core python3-gi
+  gir1.2-atspi-2.0)
 # The Windows program, its downloads, and Wine for its suites: the shipped
 # 32-bit program runs under the 32-bit loader (group wine32, from the i386
 # architecture); where that cannot be installed or cannot start, a 64-bit

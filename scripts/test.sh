@@ -14,7 +14,7 @@ notes=$(mktemp)
 summary=$(mktemp)
 skipped=$(mktemp)
 trap 'rm -f "$notes" "$summary" "$skipped"' EXIT
-scripts/deps.sh core qt windows wine32 fuzz bench 2> >(tee -a "$notes" >&2) || true
+scripts/deps.sh core qt wayland windows wine32 fuzz bench 2> >(tee -a "$notes" >&2) || true
 
 jobs=$(nproc)
 failed_steps=()

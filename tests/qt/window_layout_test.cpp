@@ -85,6 +85,26 @@ private slots:
         }
     }
 
+    // Where a label overlaps a framed control (the title and the input
+    // box, the version strip and Exit), the framed control is on top, so its
+    // frame shows. Two framed controls never overlap; labels may, at their
+    // blank edges.
+    void framedControlsLieOverTheLabelsTheyOverlap() {
+        for (const design::ControlRecord& label : design::kControls) {
+            for (const design::ControlRecord& framed : design::kControls) {
+                const QRect overlap = Control(label).geometry() & Control(framed).geometry();
+                if (&label == &framed || overlap.isEmpty() ||
+                    framed.kind == design::ControlKind::Label) {
+                    continue;
+                }
+                const QByteArray pair =
+                    QByteArray(label.name.data()) + " and " + framed.name.data();
+                QVERIFY2(label.kind == design::ControlKind::Label, pair.data());
+                QCOMPARE(window_->childAt(overlap.center()), &Control(framed));
+            }
+        }
+    }
+
     void versionStripLiesUnderExitWhereTheyOverlap() {
         const QWidget& strip = *Child(*window_, "lblCopyRight");
         const QWidget& exit = *Child(*window_, "cmdExit");

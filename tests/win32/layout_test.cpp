@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstddef>
+#include <string>
 
 #include "calculator_window_fixture.h"
 #include "ui/design_record.h"
@@ -27,6 +28,15 @@ int Scaled(int twips, int dpi) {
 
 class LayoutTest : public CalculatorWindowTest {
 protected:
+    std::string NameOf(HWND control) const {
+        for (const design::ControlRecord& record : design::kControls) {
+            if (Control(record.name) == control) {
+                return std::string(record.name);
+            }
+        }
+        return "a control not in the design";
+    }
+
     // Every control where the record puts it, and the client area its size.
     void ExpectGeometry(int dpi) {
         RECT client{};
@@ -42,7 +52,14 @@ protected:
             EXPECT_EQ(rect.left, Scaled(record.left, dpi));
             EXPECT_EQ(rect.top, Scaled(record.top, dpi));
             EXPECT_EQ(rect.right - rect.left, Scaled(record.width, dpi));
-            EXPECT_EQ(rect.bottom - rect.top, Scaled(record.height, dpi));
+            // A label may give up its bottom design pixel to a framed control
+            // it would otherwise cover; the overlap test below says which.
+            const int height = Scaled(record.height, dpi);
+            EXPECT_LE(rect.bottom - rect.top, height);
+            EXPECT_GE(rect.bottom - rect.top,
+                      record.kind == ControlKind::Label
+                          ? height - Scaled(design::kTwipsPerPixelAt96Dpi, dpi)
+                          : height);
 
             const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
             LOGFONTW logFont{};
@@ -70,6 +87,36 @@ TEST_F(LayoutTest, DpiChangeScalesGeometryAndFonts) {
         SendMessageW(window_.Handle(), kDpiChangedMessage, MAKEWPARAM(dpi, dpi),
                      reinterpret_cast<LPARAM>(&suggested));
         ExpectGeometry(dpi);
+    }
+}
+
+// Where two controls overlap, the upper one in z-order paints the shared
+// pixels. Nothing may lie over a framed control (button, input box), whose
+// frame it would hide; only a label's blank edge may be covered.
+TEST_F(LayoutTest, NoControlHidesAnother) {
+    for (const int dpi : {96, 192}) {
+        RECT suggested{};
+        GetWindowRect(window_.Handle(), &suggested);
+        SendMessageW(window_.Handle(), kDpiChangedMessage, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        for (HWND upper = GetWindow(window_.Handle(), GW_CHILD); upper;
+             upper = GetWindow(upper, GW_HWNDNEXT)) {
+            for (HWND lower = GetWindow(upper, GW_HWNDNEXT); lower;
+                 lower = GetWindow(lower, GW_HWNDNEXT)) {
+                RECT upperRect{};
+                RECT lowerRect{};
+                RECT overlap{};
+                GetWindowRect(upper, &upperRect);
+                GetWindowRect(lower, &lowerRect);
+                if (!IsWindowVisible(upper) || !IsWindowVisible(lower) ||
+                    !IntersectRect(&overlap, &upperRect, &lowerRect)) {
+                    continue;
+                }
+                SCOPED_TRACE(NameOf(upper) + " over " + NameOf(lower) + " at " +
+                             std::to_string(dpi) + " dpi");
+                EXPECT_EQ(ClassOf(lower), L"Static");
+            }
+        }
     }
 }
 

@@ -77,11 +77,37 @@ constexpr bool ZOrderKeepsTabOrder() {
 static_assert(ZOrderKeepsTabOrder(),
               "z-order must name every control once, tab stops in tab order");
 
-RECT PlaceOf(const design::ControlRecord& record, int dpi) {
+RECT DesignPlaceOf(const design::ControlRecord& record, int dpi) {
     const int left = design::TwipsToPixels(record.left, dpi);
     const int top = design::TwipsToPixels(record.top, dpi);
     return {left, top, left + design::TwipsToPixels(record.width, dpi),
             top + design::TwipsToPixels(record.height, dpi)};
+}
+
+// Computed here rather than by IntersectRect, one import fewer.
+constexpr bool Overlap(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Where the control at this z position goes. The title's bottom row lies on
+// the input box's top one in the design, and a label above a framed control
+// hides that frame (the box looked open at the top): such a label ends where
+// the control begins. Labels carry no frame, so the row they lose is blank.
+RECT PlaceOf(std::size_t zPosition, int dpi) {
+    const design::ControlRecord& record = kZOrder[zPosition].Record();
+    RECT place = DesignPlaceOf(record, dpi);
+    if (record.kind != design::ControlKind::Label) {
+        return place;
+    }
+    for (std::size_t below = zPosition + 1; below < kZOrder.size(); ++below) {
+        const design::ControlRecord& other = kZOrder[below].Record();
+        const RECT otherPlace = DesignPlaceOf(other, dpi);
+        if (other.kind != design::ControlKind::Label && Overlap(place, otherPlace) &&
+            otherPlace.top > place.top) {
+            place.bottom = otherPlace.top;
+        }
+    }
+    return place;
 }
 
 void FitDesignClientArea(HWND window, int dpi) {
@@ -244,12 +270,12 @@ bool CalculatorWindow::CreateControls() {
     // it there afterwards costs Wine about a millisecond a control at start.
     const int dpi = WindowDpi(window_);
     fonts_ = FontSet(dpi);
-    for (const design::ControlName name : kZOrder) {
-        const std::size_t index = name.Index();
-        const design::ControlRecord& record = name.Record();
+    for (std::size_t zPosition = 0; zPosition < kZOrder.size(); ++zPosition) {
+        const std::size_t index = kZOrder[zPosition].Index();
+        const design::ControlRecord& record = kZOrder[zPosition].Record();
         const ControlClass controlClass = ClassFor(record);
         const std::wstring caption = ToWide(record.caption);
-        const RECT place = PlaceOf(record, dpi);
+        const RECT place = PlaceOf(zPosition, dpi);
         const HWND control = CreateWindowExW(
             controlClass.exStyle, controlClass.name, caption.c_str(),
             kChildStyle | controlClass.style, place.left, place.top, place.right - place.left,
@@ -272,9 +298,10 @@ bool CalculatorWindow::CreateControls() {
 
 void CalculatorWindow::ApplyLayout(int dpi) {
     FontSet fonts(dpi);
-    for (std::size_t index = 0; index < design::kControls.size(); ++index) {
-        const design::ControlRecord& record = design::kControls[index];
-        const RECT place = PlaceOf(record, dpi);
+    for (std::size_t zPosition = 0; zPosition < kZOrder.size(); ++zPosition) {
+        const std::size_t index = kZOrder[zPosition].Index();
+        const design::ControlRecord& record = kZOrder[zPosition].Record();
+        const RECT place = PlaceOf(zPosition, dpi);
         SetWindowPos(controls_[index], nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(record.font)),
