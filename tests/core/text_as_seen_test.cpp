@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "calc/extended_address.h"
-
 namespace veltrop::runtime {
 namespace {
 
@@ -25,16 +23,6 @@ TEST(TextAsSeen, InvisibleCharactersGoAndBlanksBecomeSpaces) {
     };
     for (const auto& [text, seen] : cases) {
         EXPECT_EQ(TextAsSeen(text), seen);
-    }
-}
-
-// What the user sees decides the number, as typed blanks do.
-TEST(TextAsSeen, NumberIsTheOneShown) {
-    const std::pair<std::u16string, std::int16_t> cases[] = {
-        {u"1\u200B23", 123}, {u"\u200F123", 123}, {u"1\u00A02", 12}, {u"1\u20282", 12}, {u"\v5", 5},
-    };
-    for (const auto& [text, number] : cases) {
-        EXPECT_EQ(ParseLocoNumber(TextAsSeen(text)), number);
     }
 }
 
