@@ -138,9 +138,12 @@ private slots:
     void enterUsesTheNumberShown_data() {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("cv18");
-        QTest::newRow("zero-width space") << "1\u200B23" << " 123";
-        QTest::newRow("right-to-left mark") << "\u200F123" << " 123";
-        QTest::newRow("no-break space") << "1\u00A02" << " 12";
+        QTest::newRow("zero-width space") << "1\u200B23"
+                                          << " 123";
+        QTest::newRow("right-to-left mark") << "\u200F123"
+                                            << " 123";
+        QTest::newRow("no-break space") << "1\u00A02"
+                                        << " 12";
     }
     void enterUsesTheNumberShown() {
         QFETCH(QString, pasted);
