@@ -13,7 +13,7 @@
 set -uo pipefail
 
 pkgs_core=(cmake ninja-build g++ pkgconf libgtest-dev googletest locales)
-pkgs_qt=(qt6-base-dev qt6-wayland libgl-dev fonts-liberation2 xvfb xauth x11-utils imagemagick
+pkgs_qt=(qt6-base-dev qt6-wayland libgl-dev libxcb1-dev fonts-liberation2 xvfb xauth x11-utils imagemagick
   icoutils librsvg2-bin desktop-file-utils appstream dpkg-dev file xdotool)
 # The Qt window on a headless Wayland compositor, typed into by a virtual
 # keyboard and read back over the accessibility bus.

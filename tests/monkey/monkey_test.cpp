@@ -2,6 +2,9 @@
 // calculator window, checking after every event that the window still
 // shows only what it may. Replay a failure with VELTROP_MONKEY_SEED=<seed>;
 // VELTROP_MONKEY_EVENTS sets the length of the stream.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -35,14 +38,11 @@ unsigned EnvNumber(const char* name, unsigned fallback) {
 constexpr std::array<char, 25> kTyped = {'0', '1', '2', '3', '4', '5', '6', '7', '8',
                                          '9', '+', '-', '.', 'e', 'E', '&', 'h', 'H',
                                          'o', 'O', ' ', 'd', 'x', ',', '\t'};
-const std::array<QString, 8> kPasted = {
-    QStringLiteral("1000"),
-    QStringLiteral("12345"),
-    QStringLiteral("&HFF"),
-    QStringLiteral("1e5"),
-    QString(QChar(0x00A0)) + QStringLiteral("5"),
-    QStringLiteral("\uFF11\uFF12"),
-    QStringLiteral("\U0001F682"),
+const std::array<QString, 9> kPasted = {
+    QStringLiteral("1000"),         QStringLiteral("1\u200B23"),
+    QStringLiteral("12345"),        QStringLiteral("&HFF"),
+    QStringLiteral("1e5"),          QString(QChar(0x00A0)) + QStringLiteral("5"),
+    QStringLiteral("\uFF11\uFF12"), QStringLiteral("\U0001F682"),
     QStringLiteral("-2.5\n7"),
 };
 
@@ -177,6 +177,9 @@ private:
             QTest::mouseClick(Handle(), Qt::MiddleButton, {}, at);
             return QStringLiteral("middle-click '%1' at %2,%3").arg(text).arg(at.x()).arg(at.y());
         }
+        if (roll < 740) {
+            return ScreenReaderAction(outcome);
+        }
         if (roll < 997) {
             // A click somewhere on a control, or anywhere in the window.
             QPoint at(Pick(window_->width()), Pick(window_->height()));
@@ -196,6 +199,30 @@ private:
         outcome.mayClose = true;
         Handle()->close();
         return QStringLiteral("close from the frame");
+    }
+
+    // A screen reader's Press on a button, which leaves the focus where it
+    // is, or its SetFocus on a control.
+    QString ScreenReaderAction(EventOutcome& outcome) {
+        static constexpr std::array<std::string_view, 4> kTargets = {"cmdEnter", "cmdClear",
+                                                                     "cmdExit", "txtInput"};
+        const std::string_view name = kTargets.at(static_cast<std::size_t>(Pick(kTargets.size())));
+        QWidget* control = Control(name);
+        QAccessibleActionInterface* actions =
+            QAccessible::queryAccessibleInterface(control)->actionInterface();
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        if (button == nullptr || Pick(3) == 0) {
+            actions->doAction(QAccessibleActionInterface::setFocusAction());
+            return QStringLiteral("SetFocus on %1").arg(control->objectName());
+        }
+        outcome.mayClear = name == "cmdClear";
+        outcome.mayClose = name == "cmdExit";
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        // The press clicks a moment later; the click belongs to this event.
+        while (button->isDown()) {
+            QTest::qWait(5);
+        }
+        return QStringLiteral("Press on %1").arg(control->objectName());
     }
 
     QString Recent() const {

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "calc/extended_address.h"
+#include "runtime/text_as_seen.h"
 #include "ui/design_record.h"
 #include "ui/qt/calculator_window.h"
 #include "window_invariants.h"
@@ -35,10 +36,15 @@ WindowProbe::WindowProbe(CalculatorWindow& window)
       cv18_(Find<QLabel>(window, "lblCV18")),
       copyRight_(Find<QLabel>(window, "lblCopyRight")) {
     // A button emits released right before clicked, with nothing between:
-    // what holds at released is what the click's operation starts from.
+    // the text at released is the text the click finds. The window's own
+    // handler of clicked runs before this one.
     const QAbstractButton* enter = Find<QAbstractButton>(window, "cmdEnter");
-    released_ = QObject::connect(enter, &QAbstractButton::released, [this] { CheckEnterClick(); });
-    clicked_ = QObject::connect(enter, &QAbstractButton::clicked, [this] { ++enterClicks_; });
+    released_ = QObject::connect(enter, &QAbstractButton::released,
+                                 [this] { textAtClick_ = input_->text(); });
+    clicked_ = QObject::connect(enter, &QAbstractButton::clicked, [this] {
+        ++enterClicks_;
+        CheckEnterClick();
+    });
 }
 
 WindowProbe::~WindowProbe() {
@@ -47,12 +53,13 @@ WindowProbe::~WindowProbe() {
 }
 
 void WindowProbe::CheckEnterClick() {
+    // The click's operation never changes the number it works on.
     const std::int16_t read = window_.Controller().State().LocoNumber;
-    const std::int16_t shown = ParseLocoNumber(Text(input_->text()));
+    const std::int16_t shown = ParseLocoNumber(runtime::TextAsSeen(Text(textAtClick_)));
     if (read != shown && enterFault_.isEmpty()) {
         enterFault_ = QStringLiteral("Enter clicked with the number %1 while the box holds '%2'")
                           .arg(read)
-                          .arg(input_->text());
+                          .arg(textAtClick_);
     }
 }
 

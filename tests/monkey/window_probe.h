@@ -37,7 +37,7 @@ struct EventOutcome {
 // checks one event's effect against the window's rules.
 class WindowProbe {
 public:
-    // Also watches every click on cmdEnter as it runs.
+    // Also checks every click on cmdEnter once it has run.
     explicit WindowProbe(CalculatorWindow& window);
     ~WindowProbe();
     WindowProbe(const WindowProbe&) = delete;
@@ -65,6 +65,7 @@ private:
     QLabel* copyRight_;
     QMetaObject::Connection released_;
     QMetaObject::Connection clicked_;
+    QString textAtClick_;
     QString enterFault_;
     int enterClicks_ = 0;
 };

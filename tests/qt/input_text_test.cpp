@@ -2,6 +2,7 @@
 // text it shows, whichever way that text came in. Runs on a real X display
 // (the middle-button paste needs the X selection).
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAccessibleEditableTextInterface>
 #include <QClipboard>
 #include <QMenu>
@@ -19,9 +20,16 @@ namespace {
 
 enum class Paste { Keys, ShiftInsert, ContextMenu, MiddleButton };
 
+// How a click reaches Enter without the box's focus loss being read.
+enum class Arrival {
+    ScreenReaderPress,     // an accessibility Press: the focus stays in the box
+    FocusedWhileInactive,  // the focus moved to Enter while the window was inactive
+};
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Paste)
+Q_DECLARE_METATYPE(Arrival)
 
 class InputTextTest : public QObject {
     Q_OBJECT
@@ -73,6 +81,12 @@ private slots:
         QTest::newRow("middle button") << Paste::MiddleButton << ""
                                        << "12\n34"
                                        << "12";
+        QTest::newRow("emoji past the limit") << Paste::Keys << "123"
+                                              << "\U0001F682"
+                                              << "123";
+        QTest::newRow("emoji within the limit") << Paste::Keys << "12"
+                                                << "\U0001F682"
+                                                << "12\U0001F682";
     }
     void pasteKeepsTheFirstLineThenTheLimit() {
         QFETCH(Paste, how);
@@ -117,6 +131,78 @@ private slots:
         Click(*Child<QPushButton>(*window_, "cmdEnter"));
         QCOMPARE(Caption("lblCV17"), QStringLiteral(" 192"));
         QCOMPARE(Caption("lblCV18"), QStringLiteral(" 10"));
+    }
+
+    // Invisible characters take no part in the number; ones drawn as a blank
+    // count as the blank they look like.
+    void enterUsesTheNumberShown_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("cv18");
+        QTest::newRow("zero-width space") << "1\u200B23"
+                                          << " 123";
+        QTest::newRow("right-to-left mark") << "\u200F123"
+                                            << " 123";
+        QTest::newRow("no-break space") << "1\u00A02"
+                                        << " 12";
+    }
+    void enterUsesTheNumberShown() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, cv18);
+        QGuiApplication::clipboard()->setText(pasted);
+        Press(*window_, Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(Input().text(), pasted);
+        Click(*Child<QPushButton>(*window_, "cmdEnter"));
+        QCOMPARE(Caption("lblCV17"), QStringLiteral(" 192"));
+        QCOMPARE(Caption("lblCV18"), cv18);
+    }
+
+    // Whichever way the click arrives, it computes from the text shown.
+    void clickWithoutLeavingTheBox_data() {
+        QTest::addColumn<Arrival>("arrival");
+        QTest::addColumn<bool>("cleared");  // Clear instead of typing 5
+        QTest::newRow("Press") << Arrival::ScreenReaderPress << false;
+        QTest::newRow("Press after Clear") << Arrival::ScreenReaderPress << true;
+        QTest::newRow("focused while inactive") << Arrival::FocusedWhileInactive << false;
+    }
+    void clickWithoutLeavingTheBox() {
+        QFETCH(Arrival, arrival);
+        QFETCH(bool, cleared);
+        auto* enter = Child<QPushButton>(*window_, "cmdEnter");
+        Type(*window_, "1000");
+        Click(*enter);
+        QCOMPARE(Caption("lblCV17"), QStringLiteral(" 195"));
+        if (cleared) {
+            Click(*Child<QPushButton>(*window_, "cmdClear"));
+        } else {
+            Click(Input());
+            Press(*window_, Qt::Key_A, Qt::ControlModifier);
+            Type(*window_, "5");
+        }
+        QCOMPARE(FocusName(), QStringLiteral("txtInput"));
+
+        ModalAnswerer answerer;
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(enter);
+        QVERIFY(button != nullptr && button->actionInterface() != nullptr);
+        if (arrival == Arrival::ScreenReaderPress) {
+            button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QTRY_VERIFY(!enter->isDown());
+        } else {
+            QWidget other;
+            QVERIFY(ShowActive(other));
+            button->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
+            QCOMPARE(window_->focusWidget(), enter);
+            Click(*enter);
+            Click(*enter);
+        }
+        if (cleared) {
+            QTRY_COMPARE(answerer.Answered(), 1);
+            QCOMPARE(Input().text(), QString());
+            QCOMPARE(FocusName(), QStringLiteral("txtInput"));
+        } else {
+            QCOMPARE(answerer.Answered(), 0);
+            QCOMPARE(Caption("lblCV17"), QStringLiteral(" 192"));
+            QCOMPARE(Caption("lblCV18"), QStringLiteral(" 5"));
+        }
     }
 
     // A screen reader can set the text while the focus is elsewhere; the next

@@ -106,5 +106,35 @@ INSTANTIATE_TEST_SUITE_P(Changes, OutsideChangeTest,
                              return param.param.name;
                          });
 
+struct ShownNumber {
+    const char* name;
+    const wchar_t* pasted;
+    const wchar_t* cv18;
+};
+
+class ShownNumberTest : public CalculatorWindowTest,
+                        public ::testing::WithParamInterface<ShownNumber> {};
+
+// Invisible characters take no part in the number; ones drawn as a blank
+// count as the blank they look like.
+TEST_P(ShownNumberTest, EnterComputesFromTheNumberShown) {
+    const ShownNumber& row = GetParam();
+    PutOnClipboard(window_.Handle(), row.pasted);
+    WindowDriver::Press('V', {VK_CONTROL});
+    ASSERT_TRUE(driver_.PumpUntil([&] { return TextOf("txtInput") == row.pasted; }));
+    WindowDriver::Click(Control("cmdEnter"));
+    EXPECT_TRUE(driver_.PumpUntil([&] { return TextOf("lblCV18") == row.cv18; }))
+        << "results '" << Narrow(TextOf("lblCV17")) << "' '" << Narrow(TextOf("lblCV18")) << "'";
+    EXPECT_EQ(TextOf("lblCV17"), L" 192");
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, ShownNumberTest,
+                         ::testing::Values(ShownNumber{"ZeroWidthSpace", L"1\u200B23", L" 123"},
+                                           ShownNumber{"RightToLeftMark", L"\u200F123", L" 123"},
+                                           ShownNumber{"NoBreakSpace", L"1\u00A02", L" 12"}),
+                         [](const ::testing::TestParamInfo<ShownNumber>& param) {
+                             return param.param.name;
+                         });
+
 }  // namespace
 }  // namespace veltrop::testing

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "res/version.h"
+#include "runtime/text_as_seen.h"
 #include "ui/design_record.h"
 #include "ui/qt/design_to_qt.h"
 #include "ui/qt/input_box.h"
@@ -103,6 +104,7 @@ CalculatorWindow::~CalculatorWindow() {
     // of it after this object's members are gone: stop listening first.
     tearingDown_ = true;
     input_->removeEventFilter(this);
+    input_->disconnect(this);
     for (QPushButton* button : {enter_, clear_, exit_}) {
         button->removeEventFilter(this);
         button->disconnect(this);
@@ -146,20 +148,29 @@ void CalculatorWindow::ConnectEvents() {
     for (QPushButton* button : {enter_, clear_, exit_}) {
         button->installEventFilter(this);
     }
-    connect(enter_, &QPushButton::clicked, this, [this] { controller_.OnEnterClicked(); });
-    connect(clear_, &QPushButton::clicked, this, [this] { controller_.OnClearClicked(); });
+    // A click that arrives without the focus leaving the box first (a
+    // screen reader's Press, or the focus moved while the window was
+    // inactive) still finds the number of the text the box shows.
+    connect(enter_, &QPushButton::clicked, this, [this] {
+        ReadInputIfChanged();
+        controller_.OnEnterClicked();
+    });
+    connect(clear_, &QPushButton::clicked, this, [this] {
+        ReadInputIfChanged();
+        controller_.OnClearClicked();
+    });
     connect(exit_, &QPushButton::clicked, this, [this] { controller_.OnExitClicked(); });
-    connect(input_, &QLineEdit::textChanged, this, &CalculatorWindow::OnInputTextChanged);
+    connect(input_, &QLineEdit::textChanged, this, [this] { inputUnread_ = true; });
 }
 
-void CalculatorWindow::OnInputTextChanged() {
-    // The text can only change by the user's hand while the box is the
-    // window's focused control, and then it is read when the focus moves on.
-    // Any other change (a screen reader or another client setting it) is read
-    // at once, so a click never computes from a number the box no longer
-    // shows.
-    if (!tearingDown_ && !settingInput_ && focusWidget() != input_) {
-        controller_.OnInputLostFocus();
+void CalculatorWindow::ReadInput() {
+    controller_.OnInputLostFocus();
+    inputUnread_ = false;
+}
+
+void CalculatorWindow::ReadInputIfChanged() {
+    if (inputUnread_) {
+        ReadInput();
     }
 }
 
@@ -180,20 +191,18 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
         // activation or a context menu opening over the box does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            controller_.OnInputLostFocus();
+            ReadInput();
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
 std::u16string CalculatorWindow::InputText() const {
-    return input_->text().toStdU16String();
+    return runtime::TextAsSeen(input_->text().toStdU16String());
 }
 
 void CalculatorWindow::SetInputText(std::u16string_view text) {
-    settingInput_ = true;
     input_->setText(ToQString(text));
-    settingInput_ = false;
 }
 
 void CalculatorWindow::SetCV17Caption(std::u16string_view caption) {

@@ -8,6 +8,7 @@
 #include "calc/calculator_controller.h"
 #include "calc/calculator_view.h"
 #include "ui/design_record.h"
+#include "ui/qt/foreign_destroy_watch.h"
 
 class QLabel;
 class QLineEdit;
@@ -58,7 +59,9 @@ private:
     }
     void ConnectEvents();
     void SetResultCaption(QLabel* result, std::u16string_view caption);
-    void OnInputTextChanged();
+    // The number read from the box, as at its focus loss.
+    void ReadInput();
+    void ReadInputIfChanged();
 
     // In the design's order.
     std::array<QWidget*, design::kControls.size()> controls_{};
@@ -71,9 +74,10 @@ private:
     QPushButton* exit_ = nullptr;
     // Set once destruction begins: no event may reach the controller then.
     bool tearingDown_ = false;
-    // Set while the controller sets the input text itself.
-    bool settingInput_ = false;
+    // Set whenever the box's text may have changed since it was last read.
+    bool inputUnread_ = true;
     CalculatorController controller_;
+    ForeignDestroyWatch destroyWatch_{*this};
 };
 
 }  // namespace veltrop

@@ -7,10 +7,13 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "ui/qt/whole_character_validator.h"
+
 namespace veltrop {
 
 InputBox::InputBox(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
     setAcceptDrops(false);
+    setValidator(new WholeCharacterValidator(this));
 }
 
 QString InputBox::FirstLine(const QString& text) {

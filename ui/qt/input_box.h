@@ -9,7 +9,7 @@ namespace veltrop {
 // box does. It accepts no drops, which would change its text without the
 // focus ever entering or leaving it (and so without the number being read),
 // and pasted text keeps only its first line before the length limit applies.
-// Typing is a plain QLineEdit's.
+// The limit never leaves half a character. Typing is a plain QLineEdit's.
 class InputBox : public QLineEdit {
     Q_OBJECT
 

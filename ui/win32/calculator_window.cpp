@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "runtime/text_as_seen.h"
 #include "ui/win32/dpi_scaling.h"
 #include "ui/win32/program_version.h"
 #include "ui/win32/resource_ids.h"
@@ -317,25 +318,28 @@ void CalculatorWindow::OnCommand(int id, int code) {
     // the identifier tells them apart.
     switch (id) {
         case ControlId("txtInput"):
-            // The user changes the text only while the box has the focus, and
-            // it is read when the focus moves on. A change from elsewhere (a
-            // screen reader or another program setting or pasting text) is
-            // read at once, so a click never computes from a number the box
-            // no longer shows.
-            if (code == EN_KILLFOCUS ||
-                (code == EN_CHANGE && !settingInput_ && GetFocus() != ControlHandle("txtInput"))) {
-                controller_.OnInputLostFocus();
+            // The number is read when the focus moves on, and again before a
+            // click whenever the text changed since (a screen reader or
+            // another program setting or pasting text, or a click that
+            // arrives without the focus leaving the box), so a click never
+            // computes from a number the box no longer shows.
+            if (code == EN_KILLFOCUS) {
+                ReadInput();
+            } else if (code == EN_CHANGE) {
+                inputUnread_ = true;
             } else if (code == EN_SETFOCUS) {
                 ReleaseDefaultButton();
             }
             break;
         case ControlId("cmdEnter"):
             if (code == BN_CLICKED) {
+                ReadInputIfChanged();
                 controller_.OnEnterClicked();
             }
             break;
         case ControlId("cmdClear"):
             if (code == BN_CLICKED) {
+                ReadInputIfChanged();
                 controller_.OnClearClicked();
             }
             break;
@@ -346,6 +350,17 @@ void CalculatorWindow::OnCommand(int id, int code) {
             break;
         default:
             break;
+    }
+}
+
+void CalculatorWindow::ReadInput() {
+    controller_.OnInputLostFocus();
+    inputUnread_ = false;
+}
+
+void CalculatorWindow::ReadInputIfChanged() {
+    if (inputUnread_) {
+        ReadInput();
     }
 }
 
@@ -397,13 +412,12 @@ std::u16string CalculatorWindow::InputText() const {
     std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
     const int copied = GetWindowTextW(input, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return FromWide(text);
+    return runtime::TextAsSeen(FromWide(text));
 }
 
 void CalculatorWindow::SetInputText(std::u16string_view text) {
-    settingInput_ = true;
     SetCaption("txtInput", text);
-    settingInput_ = false;
+    inputUnread_ = true;
 }
 
 void CalculatorWindow::SetCV17Caption(std::u16string_view caption) {

@@ -67,6 +67,9 @@ private:
     // Every control to its place and font for a new DPI.
     void ApplyLayout(int dpi);
     void OnCommand(int id, int code);
+    // The number read from the box, as at its focus loss.
+    void ReadInput();
+    void ReadInputIfChanged();
     // The identifier of the button with the focus; 0 when none has it.
     int FocusedButtonId() const;
     // Gives every button its plain push-button style back.
@@ -81,8 +84,8 @@ private:
     // Set once the window starts going away: the focus changes that its
     // destruction causes are no events of the program.
     bool closing_ = false;
-    // Set while the controller sets the input text itself.
-    bool settingInput_ = false;
+    // Set whenever the box's text may have changed since it was last read.
+    bool inputUnread_ = true;
     FontSet fonts_;
     ToolTips toolTips_;
     CalculatorController controller_{*this};
