@@ -24,10 +24,8 @@ endif()
 # always gives the same codes, a new version new ones (so that it replaces
 # the old one as a major upgrade). The release version names them: it is
 # distinct for each project version (cmake/ReleaseVersion.cmake).
-# The seed is no address anyone visits: it stays as released installers
-# were made with.
 set(_url_namespace 6ba7b811-9dad-11d1-80b4-00c04fd430c8)
-set(_code_seed "https://veltrop.invalid/windows-installer")
+set(_code_seed "${VELTROP_APP_ID}/windows-installer")
 foreach(_code PRODUCT PACKAGE)
   string(TOLOWER "${_code}" _what)
   string(UUID VELTROP_MSI_${_code}_CODE NAMESPACE ${_url_namespace}

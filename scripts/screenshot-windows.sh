@@ -9,7 +9,10 @@ build=${1:-build/windows}
 program=$build/ui/win32/Veltrop.exe
 
 if [[ -z ${VELTROP_IN_XVFB:-} ]]; then
-  scripts/deps.sh windows wine32
+  scripts/deps.sh windows
+  # The 32-bit build runs only under Wine's 32-bit loader; build/windows64
+  # serves where that is missing.
+  scripts/deps.sh wine32 || true
   [[ -f $program ]] || { echo "Build $program first (scripts/build-windows.sh)" >&2; exit 1; }
   VELTROP_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$0" "$build"
 fi

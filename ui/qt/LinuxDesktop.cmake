@@ -22,7 +22,14 @@ set(CPACK_PACKAGE_VENDOR "${VELTROP_COMPANY}")
 set(CPACK_PACKAGE_VERSION "${VELTROP_RELEASE_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_CONTACT "${VELTROP_COMPANY}")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VELTROP_COMPANY} <authors@veltrop.invalid>")
+# The authors have no address of their own yet: the package names the one
+# its release commit was made with, the same for every build of a commit.
+execute_process(COMMAND git -C "${PROJECT_SOURCE_DIR}" log -1 --format=%ae
+  OUTPUT_VARIABLE _maintainer_address OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+if(NOT _maintainer_address)
+  message(WARNING "Not a git checkout: the Debian package names no maintainer address")
+endif()
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VELTROP_COMPANY} <${_maintainer_address}>")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Veltrop")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
