@@ -241,6 +241,10 @@ protected:
         // A run stopped half-way may have left it installed.
         Msiexec(L"/x {" + kProductCode + L"}");
         ASSERT_TRUE(Exists(InstallerPath())) << "no installer at " VELTROP_MSI_PATH;
+        // The 64-bit build tests the 32-bit build's installer: both must
+        // come from the same sources.
+        ASSERT_EQ(PackageProperty(L"ProductCode"), L"{" + kProductCode + L"}")
+            << VELTROP_MSI_PATH " is out of date: build the windows preset again";
         ASSERT_EQ(Msiexec(L"/i \"" + InstallerPath() + L"\""), 0U);
     }
     void TearDown() override { Msiexec(L"/x {" + kProductCode + L"}"); }

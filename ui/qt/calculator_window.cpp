@@ -152,26 +152,15 @@ void CalculatorWindow::ConnectEvents() {
     // screen reader's Press, or the focus moved while the window was
     // inactive) still finds the number of the text the box shows.
     connect(enter_, &QPushButton::clicked, this, [this] {
-        ReadInputIfChanged();
+        inputReading_.BeforeClick();
         controller_.OnEnterClicked();
     });
     connect(clear_, &QPushButton::clicked, this, [this] {
-        ReadInputIfChanged();
+        inputReading_.BeforeClick();
         controller_.OnClearClicked();
     });
     connect(exit_, &QPushButton::clicked, this, [this] { controller_.OnExitClicked(); });
-    connect(input_, &QLineEdit::textChanged, this, [this] { inputUnread_ = true; });
-}
-
-void CalculatorWindow::ReadInput() {
-    controller_.OnInputLostFocus();
-    inputUnread_ = false;
-}
-
-void CalculatorWindow::ReadInputIfChanged() {
-    if (inputUnread_) {
-        ReadInput();
-    }
+    connect(input_, &QLineEdit::textChanged, this, [this] { inputReading_.TextChanged(); });
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -191,7 +180,7 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
         // activation or a context menu opening over the box does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            ReadInput();
+            inputReading_.FocusLost();
         }
     }
     return QWidget::eventFilter(watched, event);

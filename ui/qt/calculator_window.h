@@ -7,6 +7,7 @@
 
 #include "calc/calculator_controller.h"
 #include "calc/calculator_view.h"
+#include "calc/input_reading.h"
 #include "ui/design_record.h"
 #include "ui/qt/foreign_destroy_watch.h"
 
@@ -59,9 +60,6 @@ private:
     }
     void ConnectEvents();
     void SetResultCaption(QLabel* result, std::u16string_view caption);
-    // The number read from the box, as at its focus loss.
-    void ReadInput();
-    void ReadInputIfChanged();
 
     // In the design's order.
     std::array<QWidget*, design::kControls.size()> controls_{};
@@ -74,9 +72,8 @@ private:
     QPushButton* exit_ = nullptr;
     // Set once destruction begins: no event may reach the controller then.
     bool tearingDown_ = false;
-    // Set whenever the box's text may have changed since it was last read.
-    bool inputUnread_ = true;
     CalculatorController controller_;
+    InputReading inputReading_{controller_};
     ForeignDestroyWatch destroyWatch_{*this};
 };
 

@@ -324,22 +324,22 @@ void CalculatorWindow::OnCommand(int id, int code) {
             // arrives without the focus leaving the box), so a click never
             // computes from a number the box no longer shows.
             if (code == EN_KILLFOCUS) {
-                ReadInput();
+                inputReading_.FocusLost();
             } else if (code == EN_CHANGE) {
-                inputUnread_ = true;
+                inputReading_.TextChanged();
             } else if (code == EN_SETFOCUS) {
                 ReleaseDefaultButton();
             }
             break;
         case ControlId("cmdEnter"):
             if (code == BN_CLICKED) {
-                ReadInputIfChanged();
+                inputReading_.BeforeClick();
                 controller_.OnEnterClicked();
             }
             break;
         case ControlId("cmdClear"):
             if (code == BN_CLICKED) {
-                ReadInputIfChanged();
+                inputReading_.BeforeClick();
                 controller_.OnClearClicked();
             }
             break;
@@ -350,17 +350,6 @@ void CalculatorWindow::OnCommand(int id, int code) {
             break;
         default:
             break;
-    }
-}
-
-void CalculatorWindow::ReadInput() {
-    controller_.OnInputLostFocus();
-    inputUnread_ = false;
-}
-
-void CalculatorWindow::ReadInputIfChanged() {
-    if (inputUnread_) {
-        ReadInput();
     }
 }
 
@@ -417,7 +406,7 @@ std::u16string CalculatorWindow::InputText() const {
 
 void CalculatorWindow::SetInputText(std::u16string_view text) {
     SetCaption("txtInput", text);
-    inputUnread_ = true;
+    inputReading_.TextChanged();
 }
 
 void CalculatorWindow::SetCV17Caption(std::u16string_view caption) {

@@ -8,6 +8,7 @@
 
 #include "calc/calculator_controller.h"
 #include "calc/calculator_view.h"
+#include "calc/input_reading.h"
 #include "ui/design_record.h"
 #include "ui/win32/font_set.h"
 #include "ui/win32/tool_tips.h"
@@ -67,9 +68,6 @@ private:
     // Every control to its place and font for a new DPI.
     void ApplyLayout(int dpi);
     void OnCommand(int id, int code);
-    // The number read from the box, as at its focus loss.
-    void ReadInput();
-    void ReadInputIfChanged();
     // The identifier of the button with the focus; 0 when none has it.
     int FocusedButtonId() const;
     // Gives every button its plain push-button style back.
@@ -84,11 +82,10 @@ private:
     // Set once the window starts going away: the focus changes that its
     // destruction causes are no events of the program.
     bool closing_ = false;
-    // Set whenever the box's text may have changed since it was last read.
-    bool inputUnread_ = true;
     FontSet fonts_;
     ToolTips toolTips_;
     CalculatorController controller_{*this};
+    InputReading inputReading_{controller_};
 };
 
 }  // namespace veltrop
