@@ -53,7 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PasteRule{"TwoLines", L"", L"12\n34", 'V', VK_CONTROL, L"12"},
                       PasteRule{"CrLf", L"", L"7\r\n8", VK_INSERT, VK_SHIFT, L"7"},
                       PasteRule{"FirstLineThenLimit", L"9", L"1234\n5", 'V', VK_CONTROL, L"9123"},
-                      PasteRule{"EmptyFirstLine", L"5", L"\n12", 'V', VK_CONTROL, L"5"}),
+                      PasteRule{"EmptyFirstLine", L"5", L"\n12", 'V', VK_CONTROL, L"5"},
+                      PasteRule{"WholeCharacters", L"123", L"\U0001F600", 'V', VK_CONTROL,
+                                L"123"}),
     [](const ::testing::TestParamInfo<PasteRule>& param) { return param.param.name; });
 
 TEST_F(CalculatorWindowTest, InputIsNoDropTarget) {

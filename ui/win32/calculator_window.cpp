@@ -9,6 +9,7 @@
 #include "ui/win32/dpi_scaling.h"
 #include "ui/win32/program_version.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/whole_characters.h"
 #include "ui/win32/wide_text.h"
 
 namespace veltrop {
@@ -326,6 +327,7 @@ void CalculatorWindow::OnCommand(int id, int code) {
             if (code == EN_KILLFOCUS) {
                 inputReading_.FocusLost();
             } else if (code == EN_CHANGE) {
+                DropSplitCharacters(ControlHandle("txtInput"));
                 inputReading_.TextChanged();
             } else if (code == EN_SETFOCUS) {
                 ReleaseDefaultButton();
