@@ -21,8 +21,6 @@ set(_cases
   "1 0 x 1 -"
   "1 0 0 99999999999999999999 -")
 
-set(_failures 0)
-set(_seen "")
 foreach(_case IN LISTS _cases)
   string(REPLACE " " ";" _fields "${_case}")
   list(GET _fields 0 _major)
@@ -44,21 +42,4 @@ foreach(_case IN LISTS _cases)
   elseif(NOT _release STREQUAL _expected OR _error)
     message(SEND_ERROR "${_version}: expected ${_expected}, got '${_release}' (${_error})")
   endif()
-endforeach()
-
-# Distinct versions, distinct releases, in the same order: the third field
-# walks every build and revision pair once, upwards.
-set(_previous -1)
-foreach(_build 0 1 2 64 65)
-  foreach(_revision 0 1 998 999)
-    veltrop_release_version(_release _error 1 0 ${_build} ${_revision})
-    if(_error)
-      break()
-    endif()
-    string(REGEX REPLACE "^1\\.0\\." "" _third "${_release}")
-    if(NOT _third GREATER _previous)
-      message(SEND_ERROR "1.0.${_build}.${_revision} gives ${_release}, not above the one before")
-    endif()
-    set(_previous ${_third})
-  endforeach()
 endforeach()
