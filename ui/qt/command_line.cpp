@@ -88,11 +88,8 @@ std::optional<int> CommandLine::AnswerWithoutWindow() const {
             Print(stdout, HelpText());
             return 0;
         case Request::Version:
-            Print(stdout, QStringLiteral("%1 %2.%3.%4\n")
-                              .arg(ToQString(version::kProductName))
-                              .arg(version::kMajor)
-                              .arg(version::kMinor)
-                              .arg(version::kRevision));
+            Print(stdout, QStringLiteral("%1 %2\n").arg(ToQString(version::kProductName),
+                                                        ToQString(version::kRelease)));
             return 0;
         case Request::Mistake:
             Print(stderr, QStringLiteral("%1: %2 Try '%1 --help'.\n").arg(program_, mistake_));
