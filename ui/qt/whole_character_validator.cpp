@@ -1,19 +1,19 @@
 #include "ui/qt/whole_character_validator.h"
 
+#include <cstddef>
+#include <string>
+
+#include "runtime/whole_characters.h"
+
 namespace veltrop {
 
 QValidator::State WholeCharacterValidator::validate(QString& input, int& pos) const {
-    for (qsizetype i = 0; i < input.size();) {
-        if (input[i].isHighSurrogate() && i + 1 < input.size() && input[i + 1].isLowSurrogate()) {
-            i += 2;
-        } else if (input[i].isSurrogate()) {
-            input.remove(i, 1);
-            if (pos > i) {
-                --pos;
-            }
-        } else {
-            ++i;
-        }
+    std::u16string text = input.toStdU16String();
+    auto caret = static_cast<std::size_t>(pos);
+    runtime::DropSplitCharacters(text, caret);
+    if (text.size() != static_cast<std::size_t>(input.size())) {
+        input = QString::fromStdU16String(text);
+        pos = static_cast<int>(caret);
     }
     return Acceptable;
 }
