@@ -72,6 +72,8 @@ execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C date -u -R -d "${VELT
   OUTPUT_VARIABLE VELTROP_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
   COMMAND_ERROR_IS_FATAL ANY)
 find_program(VELTROP_GZIP gzip REQUIRED)
+include("${PROJECT_SOURCE_DIR}/packaging/Guide.cmake")
+veltrop_guide(roff VELTROP_GUIDE_ROFF)
 foreach(_page IN ITEMS "debian/changelog" "veltrop.1")
   get_filename_component(_name "${_page}" NAME)
   configure_file("${CMAKE_CURRENT_LIST_DIR}/${_page}.in" "${_doc_dir}/${_name}" @ONLY)
@@ -81,6 +83,7 @@ foreach(_page IN ITEMS "debian/changelog" "veltrop.1")
   list(APPEND _doc_files "${_doc_dir}/${_name}.gz")
 endforeach()
 add_custom_target(veltrop_doc_files ALL DEPENDS ${_doc_files})
+set(VELTROP_MANUAL_PAGE "${_doc_dir}/veltrop.1")
 install(FILES "${_doc_dir}/copyright" "${_doc_dir}/changelog.gz"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/veltrop")
 install(FILES "${_doc_dir}/veltrop.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")

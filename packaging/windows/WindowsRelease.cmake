@@ -47,6 +47,8 @@ endif()
 set(_stage "${PROJECT_BINARY_DIR}/windows-release")
 # Text files for Windows users have CRLF line ends.
 configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${_stage}/LICENSE.txt" @ONLY NEWLINE_STYLE CRLF)
+include("${PROJECT_SOURCE_DIR}/packaging/Guide.cmake")
+veltrop_guide(txt VELTROP_GUIDE_TEXT)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/README.txt.in" "${_stage}/README.txt" @ONLY NEWLINE_STYLE CRLF)
 configure_file("${CMAKE_CURRENT_LIST_DIR}/veltrop.wxs.in" "${_stage}/veltrop.wxs" @ONLY)
 configure_file("${PROJECT_SOURCE_DIR}/res/icons/veltrop.ico" "${_stage}/veltrop.ico" COPYONLY)
