@@ -37,19 +37,39 @@ function bold(s, on, off,    out, at, rest) {
   return out s
 }
 
-function roff_text(s) {
+# `text` kept on one line: its spaces become SPACE.
+function unbroken(s, space,    out, at, rest, end_at) {
+  out = ""
+  while ((at = index(s, "`")) > 0) {
+    rest = substr(s, at + 1)
+    if ((end_at = index(rest, "`")) == 0) break
+    out = out substr(s, 1, at - 1) replace_all(substr(rest, 1, end_at - 1), " ", space)
+    s = substr(rest, end_at + 1)
+  }
+  return out s
+}
+
+function roff_text(s,    n, part, i, out) {
   s = replace_all(s, "\\", "\\e")
   s = bold(s, "\\fB", "\\fR")
+  s = unbroken(s, "\\~")
   s = replace_all(s, "–", "\\(en")
   s = replace_all(s, "−", "\\(mi")
   s = replace_all(s, "×", "\\(mu")
-  # A line starting with . or ' would be read as a request.
-  if (s ~ /^[.']/) s = "\\&" s
-  return s
+  # One sentence a line, so that roff puts its sentence space after each;
+  # a line starting with . or ' would be read as a request.
+  n = split(replace_all(s, ". ", ".\n"), part, "\n")
+  out = ""
+  for (i = 1; i <= n; i++) {
+    if (part[i] ~ /^[.']/) part[i] = "\\&" part[i]
+    out = out (i > 1 ? "\n" : "") part[i]
+  }
+  return out
 }
 
 function plain_text(s) {
   s = bold(s, "", "")
+  s = unbroken(s, "\001")
   s = replace_all(s, "–", "-")
   s = replace_all(s, "−", "-")
   s = replace_all(s, "×", "x")
@@ -69,12 +89,17 @@ function wrap(words, first,    n, w, i, line, indent) {
   line = first
   for (i = 1; i <= n; i++) {
     if (line != first && line != indent && length(line) + 1 + length(w[i]) > width) {
-      print line
+      print_line(line)
       line = indent
     }
     line = (line == first || line == indent) ? line w[i] : line " " w[i]
   }
-  if (line != first && line != indent) print line
+  if (line != first && line != indent) print_line(line)
+}
+
+function print_line(s) {
+  gsub(/\001/, " ", s)
+  print s
 }
 
 # Ends the paragraph or list item being gathered for the plain text.

@@ -32,6 +32,12 @@ check "roff: a line that would be a request is escaped" roff $'A\n.B not a reque
   $'.PP\nA\n\\&.B not a request\n\\&\'neither'
 check "roff: a backslash is printed, not an escape" roff $'C:\\fBold\n' $'.PP\nC:\\efBold'
 check "an unclosed ** is left as written" txt $'a **b\n' 'a **b'
+check "roff: one sentence a line" roff $'One. Two. .Three\n' $'.PP\nOne.\nTwo.\n\\&.Three'
+check "roff: a formula does not break" roff $'is `a − 1 × b`.\n' $'.PP\nis a\\~\\(mi\\~1\\~\\(mu\\~b.'
+check "Markdown keeps a formula as code" md $'is `a + b`.\n' 'is `a + b`.'
+check "text: a formula stays on one line" txt \
+  $'aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee fffffffff gggggggg `h + i`\n' \
+  $'aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee fffffffff gggggggg\nh + i'
 check "comments and extra blank lines print nothing" md $'# c\n\n\nA\n\n\n# d\n\nB\n' $'A\n\nB'
 # 72 columns at most; an item's further lines under its first word.
 long=$'1. aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk llll mmmm nnnn oooo\n'
