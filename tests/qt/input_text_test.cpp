@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QtTest>
+#include <utility>
 
 #include "input_text_cases.h"
 #include "window_fixture.h"
