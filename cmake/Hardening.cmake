@@ -2,7 +2,8 @@
 # executables, full RELRO (relocations read-only, all symbols bound at
 # start), a stack protector on every function with a local array or an
 # address-taken local, and checked libc calls where the size is known.
-if(WIN32 OR MSVC)
+# WebAssembly has no ELF to harden, and its memory is checked by the engine.
+if(WIN32 OR MSVC OR EMSCRIPTEN)
   return()
 endif()
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only when some are missing.
 # Usage: scripts/deps.sh GROUP...
-#   (groups: core qt wayland windows wine32 fuzz bench release)
+#   (groups: core qt wayland windows wine32 fuzz bench release web)
 #
 # The package registry may be mid-sync, or one architecture's index may lag
 # the other's: the index update is retried, an index that still fails is
@@ -31,6 +31,9 @@ pkgs_fuzz=(clang libclang-rt-14-dev binutils)
 pkgs_bench=(libbenchmark-dev libxcb1-dev time xdotool x11-utils)
 # The release command: Debian's checker of the .deb.
 pkgs_release=(lintian)
+# The web page: emscripten and its node, the browsers its suites drive, and
+# zip for the hosted variant's download.
+pkgs_web=(emscripten nodejs chromium firefox-esr zip)
 
 want=()
 needs_i386=0
