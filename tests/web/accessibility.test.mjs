@@ -1,0 +1,135 @@
+// What assistive technology is told: the browser's accessibility tree, and
+// axe-core's rules over the page in each of its states.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { after, before, describe, it } from 'node:test';
+import {
+  browserName, click, launch, openWindow, press, skip,
+} from './support/harness.mjs';
+
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+let browser;
+let session;
+before(async () => {
+  browser = await launch();
+  session = await openWindow(browser);
+});
+after(async () => {
+  assert.deepEqual(session?.foreign, []);
+  await browser?.close();
+});
+
+async function computeThenRefuse(page) {
+  await page.keyboard.type('1000');
+  await click(page, 'cmdEnter');
+  await click(page, 'txtInput');
+  await press(page, 'a', 'Control');
+  await page.keyboard.type('0');
+  await click(page, 'cmdEnter');
+  await page.waitForFunction(() => document.getElementById('msgBox')?.checkVisibility());
+}
+
+function nodes(tree) {
+  const all = [];
+  const walk = (node) => {
+    all.push(node);
+    for (const child of node.children ?? []) walk(child);
+  };
+  walk(tree);
+  return all;
+}
+
+const says = (node, text) =>
+  [node.name, node.value, node.description].some((v) => typeof v === 'string' && v.includes(text));
+
+describe('accessibility tree', () => {
+  let snapshot;
+  before(() => {
+    // Only Chromium's tree is reachable from puppeteer; Firefox's would
+    // need its own accessibility service.
+    snapshot = browserName === 'chromium' ? (page, root) => page.accessibility.snapshot({ root }) : null;
+  });
+  const skipped = (t) => {
+    if (snapshot) return false;
+    skip(t, `${browserName}'s accessibility tree is not reachable through WebDriver BiDi`);
+    return true;
+  };
+
+  it('names the box by its prompt, the buttons by their captions and each result by its caption', async (t) => {
+    if (skipped(t)) return;
+    await session.reopen();
+    const { page } = session;
+    await page.keyboard.type('1000');
+    await click(page, 'cmdEnter');
+    const all = nodes(await snapshot(page));
+    assert.ok(all.some((n) => n.role === 'textbox' && n.name === 'Enter Locomotive Number:'),
+      'no text box named by its prompt');
+    for (const caption of ['Enter', 'Clear', 'Exit']) {
+      assert.ok(all.some((n) => n.role === 'button' && n.name === caption), `no button ${caption}`);
+    }
+    for (const [caption, value] of [['CV 17', '195'], ['CV 18', '232']]) {
+      assert.ok(all.some((n) => n.name?.includes(caption) && says(n, value)),
+        `no node names ${value} by ${caption}`);
+    }
+  });
+
+  it('gives a focused button its tooltip as its description', async (t) => {
+    if (skipped(t)) return;
+    await session.reopen();
+    const { page } = session;
+    await press(page, 'Tab');
+    await page.waitForFunction(() => document.getElementById('tooltip')?.checkVisibility(), { timeout: 3000 });
+    const all = nodes(await snapshot(page));
+    const enter = all.find((n) => n.role === 'button' && n.name === 'Enter');
+    assert.match(enter?.description ?? '', /Calculate the CV values/);
+  });
+
+  it('shows the box as an alert dialog with its title and text, and hides the inert window', async (t) => {
+    if (skipped(t)) return;
+    await session.reopen();
+    const { page } = session;
+    await computeThenRefuse(page);
+    const all = nodes(await snapshot(page));
+    const dialog = all.find((n) => n.role === 'alertdialog');
+    assert.ok(dialog, 'no alert dialog');
+    assert.equal(dialog.name, 'Input Error');
+    const inside = nodes(dialog);
+    assert.ok(inside.some((n) => says(n, 'Enter a number between 1 and 9999.')), 'the text is not in the dialog');
+    assert.ok(inside.some((n) => n.role === 'button' && n.name === 'OK'), 'no OK button in the dialog');
+    assert.ok(!all.some((n) => n.role === 'textbox'), 'the window behind the box is still in the tree');
+  });
+});
+
+describe('axe-core', () => {
+  // Each state the page can be in; no rule may be violated in any.
+  const states = [
+    ['idle', async () => {}],
+    ['with results and a tooltip', async (page) => {
+      await page.keyboard.type('1000');
+      await click(page, 'cmdEnter');
+      await page.hover('#lblCV17');
+      await page.waitForFunction(() => document.getElementById('tooltip')?.checkVisibility(), { timeout: 3000 });
+    }],
+    ['with the message box open', computeThenRefuse],
+    ['after Exit', async (page) => {
+      await click(page, 'cmdExit');
+      await page.waitForFunction(() => document.getElementById('ended')?.checkVisibility());
+    }],
+  ];
+  for (const [name, reach] of states) {
+    it(`finds no violation ${name}`, async () => {
+      await session.reopen();
+      const { page } = session;
+      await reach(page);
+      await page.evaluate(axeSource);
+      const violations = await page.evaluate(async () => {
+        // eslint-disable-next-line no-undef
+        const report = await axe.run(document, { resultTypes: ['violations'] });
+        return report.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+      });
+      assert.deepEqual(violations, []);
+    });
+  }
+});

@@ -1,0 +1,185 @@
+// Starts Debian's Chromium or Firefox, opens the page and reads what it
+// shows. Input always goes through puppeteer's mouse, keyboard and touch
+// screen (trusted events); the page is only ever read from here, never
+// driven by script.
+import { readFileSync } from 'node:fs';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+export const browserName = process.env.VELTROP_BROWSER ?? 'chromium';
+
+const launchOptions = {
+  chromium: {
+    browser: 'chrome',
+    executablePath: process.env.VELTROP_CHROMIUM ?? '/usr/bin/chromium',
+    // Chromium's sandbox refuses to start as root.
+    args: process.getuid?.() === 0 ? ['--no-sandbox'] : [],
+  },
+  firefox: {
+    browser: 'firefox',
+    executablePath: process.env.VELTROP_FIREFOX ?? '/usr/bin/firefox-esr',
+    protocol: 'webDriverBiDi',
+  },
+};
+
+export function required(name) {
+  const value = process.env[name];
+  if (!value) {
+    throw new Error(`${name} is not set (the CMake test passes it)`);
+  }
+  return value;
+}
+
+export function pageUrl() {
+  return pathToFileURL(required('VELTROP_WEB_PAGE')).href;
+}
+
+// The version tooltip exactly as the desktop programs show it.
+export function versionToolTip() {
+  return ` Veltrop v${required('VELTROP_TOOLTIP_VERSION')}   \u00a9 ${required('VELTROP_COPYRIGHT_NOTICE')}`;
+}
+
+export async function launch() {
+  const options = launchOptions[browserName];
+  if (!options) {
+    throw new Error(`VELTROP_BROWSER must be chromium or firefox, not ${browserName}`);
+  }
+  return puppeteer.launch({ headless: true, ...options });
+}
+
+// Prints the line the test command collects, and skips the test.
+export function skip(t, reason) {
+  console.log(`Skipped: ${reason}`);
+  t.skip(reason);
+}
+
+// A fresh context (no storage, no service worker shared with another test)
+// holding the page at `url`, loaded and interactive. Every request the page
+// makes is checked: only the page itself and data: or blob: URLs (and, for
+// a served page, its own origin) may load; anything else is recorded in
+// `foreign` and refused.
+export async function openWindow(browser, { url = pageUrl(), viewport, origin } = {}) {
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  if (viewport) {
+    await page.setViewport(viewport);
+  }
+  const foreign = [];
+  await page.setRequestInterception(true);
+  page.on('request', (request) => {
+    const target = request.url();
+    const allowed =
+      target.split('#')[0] === url.split('#')[0] ||
+      target.startsWith('data:') ||
+      target.startsWith('blob:') ||
+      (origin !== undefined && new URL(target).origin === origin);
+    if (allowed) {
+      request.continue();
+    } else {
+      foreign.push(target);
+      request.abort();
+    }
+  });
+  // A new load of the page: the program started afresh in the same tab.
+  const reopen = async () => {
+    await page.goto(url);
+    await waitReady(page);
+  };
+  await reopen();
+  return { context, page, foreign, reopen };
+}
+
+export async function waitReady(page) {
+  await page.waitForFunction(
+    () => window.veltropReady !== undefined && document.documentElement.dataset.state === 'ready',
+    { timeout: 15000 },
+  );
+  await page.evaluate(() => window.veltropReady);
+}
+
+// What a control shows: an input's text, any other element's text.
+export async function shown(page, id) {
+  return page.$eval(`#${id}`, (e) => (e instanceof HTMLInputElement ? e.value : e.textContent));
+}
+
+export async function results(page) {
+  return [await shown(page, 'lblCV17'), await shown(page, 'lblCV18')];
+}
+
+export async function focused(page) {
+  return page.evaluate(() => document.activeElement?.id ?? '');
+}
+
+// Rendered, not hidden by an attribute or a style.
+export async function isShown(page, id) {
+  return page.evaluate((name) => {
+    const e = document.getElementById(name);
+    if (!e || !e.isConnected) return false;
+    const box = e.getBoundingClientRect();
+    return e.checkVisibility({ visibilityProperty: true }) && box.width > 0 && box.height > 0;
+  }, id);
+}
+
+export async function boxOpen(page) {
+  return isShown(page, 'msgBox');
+}
+
+export async function click(page, id) {
+  await page.click(`#${id}`);
+}
+
+export async function press(page, key, modifier) {
+  if (modifier) await page.keyboard.down(modifier);
+  await page.keyboard.press(key);
+  if (modifier) await page.keyboard.up(modifier);
+}
+
+// Puts `text` on the clipboard the way a user does: typed into a text area
+// of a page of its own, selected and copied with the keyboard.
+export async function copyToClipboard(browserContext, text) {
+  const scratch = await browserContext.newPage();
+  await scratch.goto('data:text/html,<textarea id="t"></textarea>');
+  await scratch.click('#t');
+  // Line breaks typed as Enter; the rest as characters.
+  const lines = text.split('\n');
+  for (const [i, line] of lines.entries()) {
+    if (i > 0) await scratch.keyboard.press('Enter');
+    if (line) await scratch.keyboard.type(line);
+  }
+  const typed = await scratch.$eval('#t', (e) => e.value);
+  if (typed !== text) throw new Error(`scratch area holds ${JSON.stringify(typed)}`);
+  await press(scratch, 'a', 'Control');
+  await press(scratch, 'c', 'Control');
+  await scratch.close();
+}
+
+// The design record's controls, read from the header the front ends build
+// from: name, kind, geometry in twips, tab index and tooltip.
+export function designControls() {
+  const header = readFileSync(
+    fileURLToPath(new URL('../../../ui/design_record.h', import.meta.url)),
+    'utf8',
+  );
+  const field = String.raw`\s*(\d+),`;
+  const row = new RegExp(
+    String.raw`\{"(\w+)",\s*ControlKind::(\w+),\s*u"([^"]*)",` + field.repeat(5) +
+      String.raw`\s*Alignment::\w+,\s*\w+,\s*u"([^"]*)",\s*(\d+)\}`,
+    'g',
+  );
+  const controls = [...header.matchAll(row)].map((m) => ({
+    name: m[1],
+    kind: m[2],
+    caption: m[3],
+    left: Number(m[4]),
+    top: Number(m[5]),
+    width: Number(m[6]),
+    height: Number(m[7]),
+    tabIndex: Number(m[8]),
+    toolTip: m[9],
+    maxLength: Number(m[10]),
+  }));
+  if (controls.length !== 11) {
+    throw new Error(`read ${controls.length} controls from the design record, not 11`);
+  }
+  return controls;
+}
