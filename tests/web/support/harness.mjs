@@ -53,13 +53,13 @@ export function skip(t, reason) {
   t.skip(reason);
 }
 
-// A fresh context (no storage, no service worker shared with another test)
-// holding the page at `url`, loaded and interactive. Every request the page
+// A fresh context (no storage, no service worker shared with another test),
+// or the one given, holding the page at `url`, loaded and interactive. Every request the page
 // makes is checked: only the page itself and data: or blob: URLs (and, for
 // a served page, its own origin) may load; anything else is recorded in
 // `foreign` and refused.
-export async function openWindow(browser, { url = pageUrl(), viewport, origin } = {}) {
-  const context = await browser.createBrowserContext();
+export async function openWindow(browser, { url = pageUrl(), viewport, origin, context: given } = {}) {
+  const context = given ?? (await browser.createBrowserContext());
   const page = await context.newPage();
   if (viewport) {
     await page.setViewport(viewport);
