@@ -33,8 +33,9 @@ pkgs_bench=(libbenchmark-dev libxcb1-dev time xdotool x11-utils)
 pkgs_release=(lintian)
 # The web page: emscripten and its node, the browsers its suites drive with
 # npm's packages (installed from package-lock.json below), Arial's
-# metric-compatible face, and zip for the hosted variant's download.
-pkgs_web=(emscripten nodejs chromium firefox-esr fonts-liberation2 zip)
+# metric-compatible face, and zip and the icon renderer for the hosted
+# variant's download.
+pkgs_web=(emscripten nodejs chromium firefox-esr fonts-liberation2 zip librsvg2-bin)
 # Debian's npm, unless the node installed brings its own (and conflicts with it).
 command -v npm >/dev/null || pkgs_web+=(npm)
 

@@ -75,8 +75,8 @@ TEST(ControlMarkup, PromptsNameTheirControls) {
         {"lblInput", "for", u"txtInput"},
         {"lblCVa", "for", u"lblCV17"},
         {"lblCVb", "for", u"lblCV18"},
-        {"lblCV17", "aria-labelledby", u"lblCVa"},
-        {"lblCV18", "aria-labelledby", u"lblCVb"},
+        {"lblCV17", "aria-labelledby", u"lblCVa lblCV17"},
+        {"lblCV18", "aria-labelledby", u"lblCVb lblCV18"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(AttributeOf(MarkupFor(c.control), c.attribute), std::u16string(c.value))

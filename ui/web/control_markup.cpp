@@ -89,10 +89,11 @@ ControlMarkup MarkupFor(design::ControlName name) {
                 markup.tag = "label";
                 markup.attributes.push_back({"for", Wide(prompt->control.Record().name)});
             } else if (const design::Prompt* naming = PromptNaming(name.Index())) {
-                // A result the program writes, named by its prompt.
+                // A result the program writes, named by its prompt and its
+                // value ("CV 17 = 195"), as the desktop windows name it.
                 markup.tag = "output";
-                markup.attributes.push_back(
-                    {"aria-labelledby", Wide(naming->prompt.Record().name)});
+                markup.attributes.push_back({"aria-labelledby", Wide(naming->prompt.Record().name) +
+                                                                    u' ' + Wide(record.name)});
             }
             break;
     }
