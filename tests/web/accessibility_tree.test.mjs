@@ -71,7 +71,7 @@ describe('accessibility tree', { skip: !reachable && 'not reachable in this brow
     await session.reopen();
     const { page } = session;
     await press(page, 'Tab');
-    await page.waitForFunction(() => document.getElementById('tooltip')?.checkVisibility(), { timeout: 3000 });
+    await page.waitForFunction(() => document.getElementById('tooltip')?.checkVisibility(), { timeout: 10000 });
     const all = nodes(await snapshot(page));
     const enter = all.find((n) => n.role === 'button' && n.name === 'Enter');
     assert.match(enter?.description ?? '', /Calculate the CV values/);

@@ -38,7 +38,7 @@ describe('axe-core', () => {
       await page.keyboard.type('1000');
       await click(page, 'cmdEnter');
       await page.hover('#lblCV17');
-      await page.waitForFunction(() => document.getElementById('tooltip')?.checkVisibility(), { timeout: 3000 });
+      await page.waitForFunction(() => document.getElementById('tooltip')?.checkVisibility(), { timeout: 10000 });
     }],
     ['with the message box open', computeThenRefuse],
     ['after Exit', async (page) => {

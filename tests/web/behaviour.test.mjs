@@ -38,8 +38,10 @@ async function typeAndEnter(page, text) {
 async function closeBox(page) {
   await click(page, 'msgBoxOk');
   await page.waitForFunction(() => {
+    // Closed, and the program has gone on to its last step: the focus
+    // back in the input box.
     const box = document.getElementById('msgBox');
-    return !box || !box.checkVisibility();
+    return (!box || !box.checkVisibility()) && document.activeElement?.id === 'txtInput';
   });
 }
 

@@ -33,9 +33,11 @@ async function openOverResults() {
 
 async function boxClosed(page) {
   await page.waitForFunction(() => {
+    // Closed, and the program has gone on to its last step: the focus
+    // back in the input box.
     const box = document.getElementById('msgBox');
-    return !box || !box.checkVisibility();
-  }, { timeout: 3000 });
+    return (!box || !box.checkVisibility()) && document.activeElement?.id === 'txtInput';
+  }, { timeout: 10000 });
 }
 
 const insideBox = (page) =>

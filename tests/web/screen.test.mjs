@@ -122,7 +122,7 @@ describe('tooltips', () => {
           const described = (document.getElementById(id).getAttribute('aria-describedby') ?? '').split(/\s+/);
           return tip?.checkVisibility() && tip.textContent === want && described.includes('tooltip');
         },
-        { timeout: 3000 },
+        { timeout: 10000 },
         name,
         text,
       );
@@ -148,7 +148,7 @@ describe('tooltips', () => {
       await page.mouse.move(at.x, at.y);
       await waitTip(page, name, text);
       await page.mouse.move(1, 1);
-      await page.waitForFunction(() => !document.getElementById('tooltip')?.checkVisibility(), { timeout: 3000 });
+      await page.waitForFunction(() => !document.getElementById('tooltip')?.checkVisibility(), { timeout: 10000 });
     }
     // Controls the design gives no tooltip show none.
     for (const name of ['lblTitle', 'cmdExit', 'lblCVa']) {
@@ -167,7 +167,7 @@ describe('tooltips', () => {
     await press(page, 'Tab');
     await waitTip(page, 'cmdClear', expected.cmdClear);
     await press(page, 'Tab');
-    await page.waitForFunction(() => !document.getElementById('tooltip')?.checkVisibility(), { timeout: 3000 });
+    await page.waitForFunction(() => !document.getElementById('tooltip')?.checkVisibility(), { timeout: 10000 });
     await press(page, 'Tab');
     await waitTip(page, 'txtInput', expected.txtInput);
     await context.close();
@@ -220,7 +220,7 @@ describe('exit', () => {
       const { context, page } = await openWindow(browser);
       await page.keyboard.type('7');
       await exit(page);
-      await page.waitForFunction(() => document.getElementById('ended')?.checkVisibility(), { timeout: 3000 });
+      await page.waitForFunction(() => document.getElementById('ended')?.checkVisibility(), { timeout: 10000 });
       assert.equal(await isShown(page, 'frmVeltrop'), false);
       assert.match(await shown(page, 'ended'), /ended/i);
       assert.equal(await isShown(page, 'restart'), true);
