@@ -75,6 +75,24 @@ describe('results', () => {
   });
 });
 
+describe('across the range', () => {
+  // Numbers spread over 1..9999 (a stride prime to 256, so the low bytes
+  // differ) and both sides of a high-byte step every 1024, one after
+  // another in one window.
+  const numbers = [];
+  for (let n = 1; n <= 9999; n += 389) numbers.push(n);
+  for (let high = 256; high <= 9984; high += 1024) numbers.push(high - 1, high);
+  it(`${numbers.length} numbers, each replacing the last`, async () => {
+    const { page } = await fresh();
+    for (const number of numbers) {
+      await click(page, 'txtInput');
+      await press(page, 'a', 'Control');
+      await typeAndEnter(page, String(number));
+      assert.deepEqual(await results(page), captionsFor(number), `for ${number}`);
+    }
+  });
+});
+
 describe('refused numbers', () => {
   // Text read as a number outside 1..9999, or as no number at all; 1e5
   // overflows the 16-bit number and is refused like any other.
