@@ -207,21 +207,34 @@ var VeltropPage = (function () {
     return new Promise(function (resolve) {
       function close() {
         box.removeEventListener('keydown', onKey);
+        box.removeEventListener('keyup', onKeyUp);
         box.removeEventListener('cancel', onCancel);
         ok.removeEventListener('click', close);
         if (box.close) box.close(); else box.removeAttribute('open');
         frm.inert = false;
         resolve();
       }
-      // Return and Escape close it at once; Space clicks OK, as a button.
+      // Return and Escape close it at once; Space when it is let go, as a
+      // button takes it (and not every browser clicks OK for it here).
+      var spaceDown = false;
       function onKey(e) {
         if (e.key === 'Enter' || e.key === 'Escape' || e.key === 'Esc') {
+          e.preventDefault();
+          close();
+        } else if (e.key === ' ' || e.key === 'Spacebar') {
+          e.preventDefault();
+          spaceDown = true;
+        }
+      }
+      function onKeyUp(e) {
+        if ((e.key === ' ' || e.key === 'Spacebar') && spaceDown) {
           e.preventDefault();
           close();
         }
       }
       function onCancel(e) { e.preventDefault(); close(); }
       box.addEventListener('keydown', onKey);
+      box.addEventListener('keyup', onKeyUp);
       box.addEventListener('cancel', onCancel);
       ok.addEventListener('click', close);
       if (box.showModal) box.showModal(); else box.setAttribute('open', '');
