@@ -62,6 +62,36 @@ describe('geometry', () => {
     await context.close();
   });
 
+  it('draws each control in its design font: Arial or a face of the same metrics', async () => {
+    const { context, page } = await openWindow(browser, { viewport: { width: 1280, height: 800 } });
+    await page.keyboard.type('1000');
+    await click(page, 'cmdEnter');
+    for (const c of controls) {
+      const style = await page.$eval(`#${c.name}`, (e) => {
+        const s = getComputedStyle(e);
+        return { family: s.fontFamily.split(',')[0].trim().replace(/^["']|["']$/g, ''), size: s.fontSize, weight: Number(s.fontWeight) };
+      });
+      // Points to pixels at 96 dpi, rounded as the desktop windows round them.
+      const px = Math.floor((c.font.centiPoints * 96 + 3600) / 7200);
+      assert.deepEqual(style, { family: c.font.face, size: `${px}px`, weight: c.font.weight }, c.name);
+    }
+    if (browserName === 'chromium') {
+      // The face actually drawn, where the browser says it.
+      const cdp = await page.createCDPSession();
+      await cdp.send('DOM.enable');
+      await cdp.send('CSS.enable');
+      const { root } = await cdp.send('DOM.getDocument');
+      for (const c of controls.filter((x) => x.kind !== 'TextBox' && x.name !== 'lblCopyRight')) {
+        const { nodeId } = await cdp.send('DOM.querySelector', { nodeId: root.nodeId, selector: `#${c.name}` });
+        const { fonts } = await cdp.send('CSS.getPlatformFontsForNode', { nodeId });
+        const faces = fonts.map((f) => f.familyName);
+        assert.ok(faces.length > 0 && faces.every((f) => ['Arial', 'Liberation Sans', 'Arimo'].includes(f)),
+          `${c.name} drawn in ${faces.join(', ')}`);
+      }
+    }
+    await context.close();
+  });
+
   it('at 200 % the window keeps its layout and is drawn with twice the pixels', async () => {
     // A 1280 x 800 browser window zoomed to 200 %: 640 x 400 CSS px, two
     // device pixels to each.

@@ -154,16 +154,22 @@ export async function copyToClipboard(browserContext, text) {
 }
 
 // The design record's controls, read from the header the front ends build
-// from: name, kind, geometry in twips, tab index and tooltip.
+// from: name, kind, geometry in twips, tab index, font and tooltip.
 export function designControls() {
   const header = readFileSync(
     fileURLToPath(new URL('../../../ui/design_record.h', import.meta.url)),
     'utf8',
   );
+  const fonts = Object.fromEntries(
+    [...header.matchAll(/FontRecord (\w+)\{u"([^"]+)", (\d+), (\d+), \d+\}/g)].map((m) => [
+      m[1],
+      { face: m[2], weight: Number(m[3]), centiPoints: Number(m[4]) },
+    ]),
+  );
   const field = String.raw`\s*(\d+),`;
   const row = new RegExp(
     String.raw`\{"(\w+)",\s*ControlKind::(\w+),\s*u"([^"]*)",` + field.repeat(5) +
-      String.raw`\s*Alignment::\w+,\s*\w+,\s*u"([^"]*)",\s*(\d+)\}`,
+      String.raw`\s*Alignment::\w+,\s*(\w+),\s*u"([^"]*)",\s*(\d+)\}`,
     'g',
   );
   const controls = [...header.matchAll(row)].map((m) => ({
@@ -175,10 +181,11 @@ export function designControls() {
     width: Number(m[6]),
     height: Number(m[7]),
     tabIndex: Number(m[8]),
-    toolTip: m[9],
-    maxLength: Number(m[10]),
+    font: fonts[m[9]],
+    toolTip: m[10],
+    maxLength: Number(m[11]),
   }));
-  if (controls.length !== 11) {
+  if (controls.length !== 11 || controls.some((c) => !c.font)) {
     throw new Error(`read ${controls.length} controls from the design record, not 11`);
   }
   return controls;
