@@ -45,7 +45,8 @@ EM_JS(void, veltrop_dom_set_tooltip, (const char* id, const char16_t* text, int 
     VeltropPage.setToolTip(UTF8ToString(id), VeltropPage.text(text, textLength));
 });
 EM_JS(void, veltrop_dom_focus, (const char* id), {
-    document.getElementById(UTF8ToString(id)).focus();
+    // The box is in view whenever the program moves the focus to it.
+    document.getElementById(UTF8ToString(id)).focus({preventScroll: true});
 });
 EM_ASYNC_JS(void, veltrop_dom_message_box, (const char16_t* text, int textLength, const char16_t* title,
                                             int titleLength, const char* icon), {

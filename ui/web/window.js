@@ -152,7 +152,6 @@ var VeltropPage = (function () {
     frm.addEventListener('focusout', function (e) {
       if (tipOwner === e.target) hideTip();
     });
-    fit();
   }
 
   function createControl(index, id, tag, style, value, toolTip) {
@@ -262,11 +261,12 @@ var VeltropPage = (function () {
 
   // ---- the scale: the design size on desktops; on phones and small
   // tablets the whole window scaled to the screen's width, as far as its
-  // height allows. Whole pixels at the left, so nothing blurs.
+  // height allows.
   var phone = window.matchMedia('(max-width: 480px), (pointer: coarse) and (max-width: 1024px)');
   function fit() {
     var desk = byId('desk'), frame = byId('frame');
     if (!desk || !frame) return;
+    if (!phone.matches && !frame.style.transform) return;  // nothing to measure
     frame.style.transform = '';
     var width = frame.offsetWidth, height = frame.offsetHeight;
     var around = window.getComputedStyle(desk.parentNode);
@@ -276,9 +276,8 @@ var VeltropPage = (function () {
       scale = Math.max(1, Math.min(room / width, (window.innerHeight - 16) / height));
     }
     frame.style.transform = scale === 1 ? '' : 'scale(' + scale + ')';
-    desk.style.width = width * scale + 'px';
-    desk.style.height = height * scale + 'px';
-    desk.style.marginLeft = Math.max(0, Math.floor((room - width * scale) / 2)) + 'px';
+    desk.style.width = scale === 1 ? '' : width * scale + 'px';
+    desk.style.height = scale === 1 ? '' : height * scale + 'px';
   }
 
   var resolveReady;
@@ -287,6 +286,7 @@ var VeltropPage = (function () {
     fit();
     document.documentElement.dataset.state = 'ready';
     resolveReady();
+    phone.addEventListener ? phone.addEventListener('change', fit) : phone.addListener(fit);
     if (location.protocol.indexOf('http') === 0 && 'serviceWorker' in navigator &&
         document.querySelector('link[rel="manifest"]')) {
       navigator.serviceWorker.register('sw.js').catch(function () {});
