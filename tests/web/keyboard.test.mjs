@@ -90,6 +90,23 @@ describe('keys', () => {
   });
 });
 
+describe('the box for phones', () => {
+  // A numeric keypad, and no help that would change what was typed.
+  it('asks for a numeric keypad and turns off autocorrect, capitals and spell check', async () => {
+    await session.reopen();
+    const attributes = await session.page.$eval('#txtInput', (e) => ({
+      inputmode: e.getAttribute('inputmode'),
+      autocomplete: e.getAttribute('autocomplete'),
+      autocorrect: e.getAttribute('autocorrect'),
+      autocapitalize: e.getAttribute('autocapitalize'),
+      spellcheck: e.spellcheck,
+    }));
+    assert.deepEqual(attributes, {
+      inputmode: 'numeric', autocomplete: 'off', autocorrect: 'off', autocapitalize: 'off', spellcheck: false,
+    });
+  });
+});
+
 describe('paste', () => {
   // The first line only, then the 4-character limit (UTF-16 units, as the
   // desktop boxes count), never cutting a character in two; what Enter

@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 import {
   boxOpen, browserName, click, designControls, focused, isShown, launch, openWindow, press,
-  results, shown, skip, versionToolTip,
+  required, results, shown, skip, versionToolTip,
 } from './support/harness.mjs';
 
 const controls = designControls();
@@ -231,6 +231,22 @@ describe('tooltips', () => {
       if (type) await page.keyboard.type(type);
     }
     assert.deepEqual(await results(page), [' 195', ' 232']);
+    await context.close();
+  });
+});
+
+describe('around the window', () => {
+  it('the page shows the guide to the values and the version', async () => {
+    const { context, page } = await openWindow(browser);
+    assert.equal(await isShown(page, 'guide'), true);
+    const guide = await shown(page, 'guide');
+    // What to write where: the two values, CV29's long-address bit, the
+    // short address CV1 and the consist address CV19.
+    for (const cv of ['CV17', 'CV18', 'CV29', 'CV1', 'CV19']) {
+      assert.match(guide, new RegExp(`\\b${cv}\\b`), `the guide never names ${cv}`);
+    }
+    assert.equal(await isShown(page, 'version'), true);
+    assert.ok((await shown(page, 'version')).includes(required('VELTROP_RELEASE_VERSION')));
     await context.close();
   });
 });
