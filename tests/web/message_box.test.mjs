@@ -72,14 +72,24 @@ describe('the box', () => {
 
   it('leaves the window without input while open', async () => {
     const page = await openOverResults();
-    // Clicks where the buttons are, keys, and Tab: none reaches the window.
+    // Clicks where the controls are (those the box itself does not cover),
+    // keys, and Tab: none reaches the window.
+    let clicked = 0;
     for (const id of ['cmdClear', 'cmdEnter', 'txtInput', 'cmdExit']) {
       const at = await page.$eval(`#${id}`, (e) => {
         const r = e.getBoundingClientRect();
-        return { x: r.x + r.width / 2, y: r.y + r.height / 2 };
+        const x = r.x + r.width / 2;
+        const y = r.y + r.height / 2;
+        const box = document.getElementById('msgBox').getBoundingClientRect();
+        const covered = x >= box.left && x <= box.right && y >= box.top && y <= box.bottom;
+        return covered ? null : { x, y };
       });
-      await page.mouse.click(at.x, at.y);
+      if (at) {
+        await page.mouse.click(at.x, at.y);
+        clicked += 1;
+      }
     }
+    assert.ok(clicked > 0, 'the box covers every control: no click could try the window');
     await page.keyboard.type('7');
     for (let i = 0; i < 3; i += 1) {
       await press(page, 'Tab');
