@@ -24,15 +24,6 @@ std::u16string Wide(std::string_view text) {
     return {text.begin(), text.end()};
 }
 
-const design::Prompt* PromptNaming(std::size_t control) {
-    for (const design::Prompt& prompt : design::kPrompts) {
-        if (prompt.control.Index() == control) {
-            return &prompt;
-        }
-    }
-    return nullptr;
-}
-
 const design::Prompt* PromptOf(std::size_t prompt) {
     for (const design::Prompt& entry : design::kPrompts) {
         if (entry.prompt.Index() == prompt) {
@@ -88,7 +79,7 @@ ControlMarkup MarkupFor(design::ControlName name) {
                 // A prompt names its control for assistive technology.
                 markup.tag = "label";
                 markup.attributes.push_back({"for", Wide(prompt->control.Record().name)});
-            } else if (const design::Prompt* naming = PromptNaming(name.Index())) {
+            } else if (const design::Prompt* naming = design::PromptFor(name)) {
                 // A result the program writes, named by its prompt and its
                 // value ("CV 17 = 195"), as the desktop windows name it.
                 markup.tag = "output";

@@ -26,8 +26,8 @@ EMSCRIPTEN_KEEPALIVE void veltrop_input_pasted() {
     Window().InputPasted();
 }
 
-EMSCRIPTEN_KEEPALIVE void veltrop_input_focus_lost() {
-    Window().InputFocusLost();
+EMSCRIPTEN_KEEPALIVE void veltrop_input_focus_lost(int toAnotherControl) {
+    Window().InputFocusLost(toAnotherControl != 0);
 }
 
 EMSCRIPTEN_KEEPALIVE void veltrop_clicked(int designIndex) {

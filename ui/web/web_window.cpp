@@ -55,8 +55,8 @@ void WebWindow::InputPasted() {
     dom::SetCaret(Id(kInput), pasted.caret);
 }
 
-void WebWindow::InputFocusLost() {
-    events_.InputFocusLost();
+void WebWindow::InputFocusLost(bool toAnotherControl) {
+    events_.InputFocusLost(toAnotherControl ? FocusMove::ToAnotherControl : FocusMove::OutOfWindow);
 }
 
 void WebWindow::Clicked(std::size_t designIndex) {

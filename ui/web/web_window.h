@@ -24,7 +24,8 @@ public:
     // The page's events, one to one.
     void InputEdited();
     void InputPasted();
-    void InputFocusLost();
+    // The box lost the focus, to another control of the window or not.
+    void InputFocusLost(bool toAnotherControl);
     // A click on the control at this index of the design record.
     void Clicked(std::size_t designIndex);
 

@@ -180,10 +180,10 @@ var VeltropPage = (function () {
       });
       el.addEventListener('dragover', function (e) { e.preventDefault(); });
       el.addEventListener('drop', function (e) { e.preventDefault(); });
-      // Only a move to another control of the window is a focus loss; the
-      // page or the browser window losing the focus is not.
+      // Where the focus went: another control of the window, or away with
+      // the page or the browser window (which the program does not read at).
       el.addEventListener('focusout', function (e) {
-        if (e.relatedTarget && frm.contains(e.relatedTarget)) call('input_focus_lost');
+        call('input_focus_lost', e.relatedTarget && frm.contains(e.relatedTarget) ? 1 : 0);
       });
     }
   }
