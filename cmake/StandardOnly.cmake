@@ -5,6 +5,10 @@
 function(veltrop_standard_only target)
   get_target_property(_sources ${target} SOURCES)
   get_target_property(_dir ${target} SOURCE_DIR)
+  if(NOT _sources)
+    # A header-only (INTERFACE) library: its headers below.
+    set(_sources "")
+  endif()
   set(_files "")
   foreach(_src IN LISTS _sources)
     cmake_path(ABSOLUTE_PATH _src BASE_DIRECTORY "${_dir}")

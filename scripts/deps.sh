@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only when some are missing.
 # Usage: scripts/deps.sh GROUP...
-#   (groups: core qt wayland windows wine32 fuzz bench release web)
+#   (groups: core qt wayland windows wine32 aarch64 fuzz bench release web)
 #
 # The package registry may be mid-sync, or one architecture's index may lag
 # the other's: the index update is retried, an index that still fails is
@@ -14,7 +14,7 @@ set -uo pipefail
 
 pkgs_core=(cmake ninja-build g++ pkgconf libgtest-dev googletest locales)
 pkgs_qt=(qt6-base-dev qt6-wayland libgl-dev libxcb1-dev fonts-liberation2 xvfb xauth x11-utils imagemagick
-  icoutils librsvg2-bin desktop-file-utils appstream dpkg-dev file xdotool)
+  icoutils librsvg2-bin desktop-file-utils appstream dpkg-dev file xdotool man-db)
 # The Qt window on a headless Wayland compositor, typed into by a virtual
 # keyboard and read back over the accessibility bus.
 pkgs_wayland=(qt6-wayland sway wayvnc wtype grim dbus-daemon at-spi2-core python3-gi
@@ -27,6 +27,9 @@ pkgs_windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64-wi
   binutils-mingw-w64-x86-64 wine wine64 xvfb xauth icoutils fonts-liberation2
   imagemagick fonts-wine xdotool wixl msitools faketime zip)
 pkgs_wine32=(wine32:i386)
+# The core and its tests cross-built for 64-bit Arm Linux, run under qemu
+# (cmake/toolchain-aarch64-linux.cmake).
+pkgs_aarch64=(g++-aarch64-linux-gnu qemu-user)
 pkgs_fuzz=(clang libclang-rt-14-dev binutils)
 pkgs_bench=(libbenchmark-dev libxcb1-dev time xdotool x11-utils)
 # The release command: Debian's checker of the .deb.

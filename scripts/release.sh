@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the release downloads in dist/ from the committed source:
-#   veltrop_<version>_amd64.deb      the Linux program, for Debian and Ubuntu
+#   veltrop_<version>_<arch>.deb     the Linux program, for Debian and Ubuntu
 #   Veltrop-<version>.msi            the Windows installer
 #   Veltrop-<version>-win32.zip      Veltrop.exe with README.txt and LICENSE.txt
 #   Veltrop-<version>.html           the web page, one file that works offline
@@ -38,7 +38,11 @@ echo "== Linux: the optimised program, packaged as a .deb"
 quiet cmake --preset release -B "$linux"
 quiet cmake --build "$linux" -j 2
 (cd "$linux" && quiet cpack -G DEB)
-cp "$linux"/veltrop_*_amd64.deb dist/
+# Whatever .deb cpack made: its name carries the architecture it was built
+# for (dpkg's own name for the target).
+debs=("$linux"/veltrop_*.deb)
+[[ -e ${debs[0]} ]] || { echo "release: cpack made no .deb in $linux" >&2; exit 1; }
+cp "${debs[@]}" dist/
 
 # The Windows program is built as scripts/build-windows.sh builds it (the
 # windows preset's Veltrop target); the installer and the zip come with it.

@@ -59,6 +59,33 @@ TEST(DesignRecord, TooltipsKeepTheirSurroundingSpaces) {
     EXPECT_EQ(Control("txtInput").maxLength, 4);
 }
 
+TEST(DesignRecord, PromptsNameTheBoxAndTheResultsOnly) {
+    struct Case {
+        ControlName control;
+        const char* prompt;
+    };
+    const Case cases[] = {
+        {"txtInput", "lblInput"}, {"lblCV17", "lblCVa"}, {"lblCV18", "lblCVb"},
+        {"cmdEnter", nullptr},    {"lblCVa", nullptr},   {"lblCopyRight", nullptr},
+    };
+    for (const Case& c : cases) {
+        const Prompt* pair = PromptFor(c.control);
+        ASSERT_EQ(pair != nullptr, c.prompt != nullptr) << c.control.Record().name;
+        if (pair != nullptr) {
+            EXPECT_EQ(pair->prompt.Record().name, c.prompt);
+        }
+    }
+}
+
+TEST(DesignRecord, UnsetSettingsTakeTheirKindsDefaults) {
+    EXPECT_EQ(Control("lblCVa").alignment, Alignment::Left);
+    EXPECT_EQ(Control("lblCVa").font.centiPoints, kWindowFont.centiPoints);
+    EXPECT_EQ(Control("lblCVa").font.weight, 700);
+    EXPECT_TRUE(Control("cmdExit").toolTip.empty());
+    EXPECT_EQ(Control("cmdEnter").maxLength, 0);
+    EXPECT_EQ(Control("lblCopyRight").font.weight, 400);
+}
+
 TEST(DesignRecord, TwipsAndPointsScaleWithTheScreen) {
     const std::tuple<int, int, int> twips[] = {
         {3630, 96, 242},  {2310, 96, 154}, {15, 96, 1},      {7, 96, 0},    {8, 96, 1},

@@ -1,47 +1,16 @@
-#include <QClipboard>
 #include <QDialog>
 #include <QtTest>
-#include <memory>
 
-#include "ui/qt/application_setup.h"
-#include "ui/qt/calculator_window.h"
-#include "window_driver.h"
+#include "window_fixture.h"
 
-using veltrop::CalculatorWindow;
 using namespace veltrop::testing;
 
 // The window's behaviour as a user meets it: typing, focus, keys, clicks
 // and the input-error box, all through real events.
-class CalculatorWindowTest : public QObject {
+class CalculatorWindowTest : public WindowFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<CalculatorWindow> window_;
-
-    QLineEdit& Input() { return *Child<QLineEdit>(*window_, "txtInput"); }
-    QPushButton& Button(const char* name) { return *Child<QPushButton>(*window_, name); }
-    QString Caption(const char* name) { return Child<QLabel>(*window_, name)->text(); }
-
-    // Puts new text in the box the way a user would: click into it,
-    // select everything, type over it.
-    void Retype(const char* text) {
-        Click(Input());
-        Press(*window_, Qt::Key_A, Qt::ControlModifier);
-        Press(*window_, Qt::Key_Delete);
-        Type(*window_, text);
-    }
-
 private slots:
-    // As the program sets it up at its start.
-    void initTestCase() { veltrop::SetUpApplication(); }
-
-    void init() {
-        window_ = std::make_unique<CalculatorWindow>();
-        QVERIFY(ShowActive(*window_));
-    }
-
-    void cleanup() { window_.reset(); }
-
     void opensEmptyWithTheFocusInTheInput() {
         QCOMPARE(window_->objectName(), QStringLiteral("frmVeltrop"));
         QCOMPARE(window_->windowTitle(), QStringLiteral("Veltrop"));
@@ -55,38 +24,6 @@ private slots:
             QVERIFY(!Button(name).autoDefault());
             QVERIFY(!Button(name).isDefault());
         }
-    }
-
-    void inputTakesFourCharactersAtMost_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("typed fifth") << "12345"
-                                     << ""
-                                     << "1234";
-        QTest::newRow("10000 typed") << "10000"
-                                     << ""
-                                     << "1000";
-        QTest::newRow("pasted whole") << ""
-                                      << "12345"
-                                      << "1234";
-        QTest::newRow("pasted after two") << "12"
-                                          << "345"
-                                          << "1234";
-        QTest::newRow("paste into full box") << "9999"
-                                             << "1"
-                                             << "9999";
-    }
-    void inputTakesFourCharactersAtMost() {
-        QFETCH(QString, typed);
-        QFETCH(QString, pasted);
-        QFETCH(QString, expected);
-        Type(*window_, typed.toLatin1().constData());
-        if (!pasted.isEmpty()) {
-            QGuiApplication::clipboard()->setText(pasted);
-            QTest::keySequence(window_->windowHandle(), QKeySequence::Paste);
-        }
-        QCOMPARE(Input().text(), expected);
     }
 
     void tabCyclesThroughTheFocusableControlsOnly() {
@@ -155,41 +92,6 @@ private slots:
         QCOMPARE(Caption("lblCV17"), QString());
         QCOMPARE(Caption("lblCV18"), QString());
         QCOMPARE(FocusName(), QStringLiteral("txtInput"));
-    }
-
-    void clickingEnterUsesTheTextJustTyped_data() {
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        QTest::addColumn<QString>("cv17");
-        QTest::addColumn<QString>("cv18");
-        QTest::newRow("1000 after 3") << "3"
-                                      << "1000"
-                                      << " 195"
-                                      << " 232";
-        QTest::newRow("3 after 1000") << "1000"
-                                      << "3"
-                                      << " 192"
-                                      << " 3";
-        QTest::newRow("9999 after 1") << "1"
-                                      << "9999"
-                                      << " 231"
-                                      << " 15";
-    }
-    void clickingEnterUsesTheTextJustTyped() {
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        QFETCH(QString, cv17);
-        QFETCH(QString, cv18);
-        Type(*window_, first.toLatin1().constData());
-        Click(Button("cmdEnter"));
-        QCOMPARE(FocusName(), QStringLiteral("cmdEnter"));
-        Retype(second.toLatin1().constData());
-        Click(Button("cmdEnter"));
-        QCOMPARE(Caption("lblCV17"), cv17);
-        QCOMPARE(Caption("lblCV18"), cv18);
-        // The input keeps its text and the focus stays on the button.
-        QCOMPARE(Input().text(), second);
-        QCOMPARE(FocusName(), QStringLiteral("cmdEnter"));
     }
 
     void refusedNumberShowsTheInputErrorBox_data() {

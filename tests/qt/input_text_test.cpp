@@ -7,18 +7,16 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QtTest>
-#include <memory>
+#include <utility>
 
-#include "ui/qt/application_setup.h"
-#include "ui/qt/calculator_window.h"
-#include "window_driver.h"
+#include "input_text_cases.h"
+#include "window_fixture.h"
 
-using veltrop::CalculatorWindow;
 using namespace veltrop::testing;
 
 namespace {
 
-enum class Paste { Keys, ShiftInsert, ContextMenu, MiddleButton };
+enum class Paste { None, Keys, ShiftInsert, ContextMenu, MiddleButton };
 
 // How a click reaches Enter without the box's focus loss being read.
 enum class Arrival {
@@ -26,77 +24,64 @@ enum class Arrival {
     FocusedWhileInactive,  // the focus moved to Enter while the window was inactive
 };
 
+QString Text(std::u16string_view text) {
+    return QStringView(text).toString();
+}
+QByteArray Keys(std::u16string_view text) {
+    return QStringView(text).toLatin1();
+}
+
 }  // namespace
 
 Q_DECLARE_METATYPE(Paste)
 Q_DECLARE_METATYPE(Arrival)
+Q_DECLARE_METATYPE(const KeptTextCase*)
+Q_DECLARE_METATYPE(const ShownNumberCase*)
 
-class InputTextTest : public QObject {
+class InputTextTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CalculatorWindow> window_;
-
-    QLineEdit& Input() { return *Child<QLineEdit>(*window_, "txtInput"); }
-    QString Caption(const char* name) { return Child<QLabel>(*window_, name)->text(); }
-
     void ComputeTen() {
         Type(*window_, "10");
-        Click(*Child<QPushButton>(*window_, "cmdEnter"));
+        Click(Button("cmdEnter"));
         QCOMPARE(Caption("lblCV18"), QStringLiteral(" 10"));
         QCOMPARE(FocusName(), QStringLiteral("cmdEnter"));
     }
 
 private slots:
-    // As the program sets it up at its start.
-    void initTestCase() { veltrop::SetUpApplication(); }
-
-    void init() {
-        window_ = std::make_unique<CalculatorWindow>();
-        QVERIFY(ShowActive(*window_));
-    }
-
-    void cleanup() { window_.reset(); }
-
-    void pasteKeepsTheFirstLineThenTheLimit_data() {
+    // Every way of pasting goes through the same rules.
+    void boxKeepsItsText_data() {
+        QTest::addColumn<const KeptTextCase*>("rule");
         QTest::addColumn<Paste>("how");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("Ctrl+V two lines") << Paste::Keys << ""
-                                          << "12\n34"
-                                          << "12";
-        QTest::newRow("Shift+Insert CR LF") << Paste::ShiftInsert << ""
-                                            << "7\r\n8"
-                                            << "7";
-        QTest::newRow("first line then limit") << Paste::Keys << "9"
-                                               << "1234\n5"
-                                               << "9123";
-        QTest::newRow("empty first line") << Paste::Keys << "5"
-                                          << "\n12"
-                                          << "5";
-        QTest::newRow("context menu") << Paste::ContextMenu << ""
-                                      << "12\n34"
-                                      << "12";
-        QTest::newRow("middle button") << Paste::MiddleButton << ""
-                                       << "12\n34"
-                                       << "12";
-        QTest::newRow("emoji past the limit") << Paste::Keys << "123"
-                                              << "\U0001F682"
-                                              << "123";
-        QTest::newRow("emoji within the limit") << Paste::Keys << "12"
-                                                << "\U0001F682"
-                                                << "12\U0001F682";
+        const std::pair<Paste, const char*> ways[] = {{Paste::Keys, "Ctrl+V"},
+                                                      {Paste::ShiftInsert, "Shift+Insert"},
+                                                      {Paste::ContextMenu, "context menu"},
+                                                      {Paste::MiddleButton, "middle button"}};
+        for (const KeptTextCase& rule : kKeptTextCases) {
+            const int length = int(rule.name.size());
+            if (rule.pasted.empty()) {
+                QTest::addRow("%.*s", length, rule.name.data()) << &rule << Paste::None;
+                continue;
+            }
+            for (const auto& [how, way] : ways) {
+                QTest::addRow("%.*s by %s", length, rule.name.data(), way) << &rule << how;
+            }
+        }
     }
-    void pasteKeepsTheFirstLineThenTheLimit() {
+    void boxKeepsItsText() {
+        QFETCH(const KeptTextCase*, rule);
         QFETCH(Paste, how);
-        QFETCH(QString, before);
-        QFETCH(QString, pasted);
-        QFETCH(QString, expected);
-        Type(*window_, before.toLatin1().constData());
+        Type(*window_, Keys(rule->typed).constData());
+        const QString pasted = Text(rule->pasted);
         QClipboard& clipboard = *QGuiApplication::clipboard();
-        const QPoint inBox = Input().mapTo(window_.get(), Input().rect().center());
+        // The middle button pastes where it is pressed: past the text's end.
+        const QRect box = Input().rect();
+        const QPoint inBox =
+            Input().mapTo(window_.get(), QPoint(box.right() - 2, box.center().y()));
         switch (how) {
+            case Paste::None:
+                break;
             case Paste::Keys:
                 clipboard.setText(pasted);
                 Press(*window_, Qt::Key_V, Qt::ControlModifier);
@@ -118,7 +103,37 @@ private slots:
                 QTest::mouseClick(window_->windowHandle(), Qt::MiddleButton, {}, inBox);
                 break;
         }
-        QTRY_COMPARE(Input().text(), expected);
+        QTRY_COMPARE(Input().text(), Text(rule->kept));
+    }
+
+    void enterComputesFromTheTextShown_data() {
+        QTest::addColumn<const ShownNumberCase*>("entry");
+        for (const ShownNumberCase& entry : kShownNumberCases) {
+            QTest::addRow("%.*s", int(entry.name.size()), entry.name.data()) << &entry;
+        }
+    }
+    void enterComputesFromTheTextShown() {
+        QFETCH(const ShownNumberCase*, entry);
+        if (entry->earlier.empty()) {
+            Type(*window_, Keys(entry->typed).constData());
+        } else {
+            Type(*window_, Keys(entry->earlier).constData());
+            Click(Button("cmdEnter"));
+            QCOMPARE(FocusName(), QStringLiteral("cmdEnter"));
+            Retype(Keys(entry->typed).constData());
+        }
+        if (!entry->pasted.empty()) {
+            QGuiApplication::clipboard()->setText(Text(entry->pasted));
+            Press(*window_, Qt::Key_V, Qt::ControlModifier);
+        }
+        const QString shown = Text(entry->typed) + Text(entry->pasted);
+        QTRY_COMPARE(Input().text(), shown);
+        Click(Button("cmdEnter"));
+        QCOMPARE(Caption("lblCV17"), Text(entry->cv17));
+        QCOMPARE(Caption("lblCV18"), Text(entry->cv18));
+        // The input keeps its text and the focus stays on the button.
+        QCOMPARE(Input().text(), shown);
+        QCOMPARE(FocusName(), QStringLiteral("cmdEnter"));
     }
 
     // The drop would change the text without the focus entering or leaving
@@ -128,32 +143,9 @@ private slots:
         QVERIFY(!DropText(*window_, Input().mapTo(window_.get(), Input().rect().center()),
                           QStringLiteral("5")));
         QCOMPARE(Input().text(), QStringLiteral("10"));
-        Click(*Child<QPushButton>(*window_, "cmdEnter"));
+        Click(Button("cmdEnter"));
         QCOMPARE(Caption("lblCV17"), QStringLiteral(" 192"));
         QCOMPARE(Caption("lblCV18"), QStringLiteral(" 10"));
-    }
-
-    // Invisible characters take no part in the number; ones drawn as a blank
-    // count as the blank they look like.
-    void enterUsesTheNumberShown_data() {
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("cv18");
-        QTest::newRow("zero-width space") << "1\u200B23"
-                                          << " 123";
-        QTest::newRow("right-to-left mark") << "\u200F123"
-                                            << " 123";
-        QTest::newRow("no-break space") << "1\u00A02"
-                                        << " 12";
-    }
-    void enterUsesTheNumberShown() {
-        QFETCH(QString, pasted);
-        QFETCH(QString, cv18);
-        QGuiApplication::clipboard()->setText(pasted);
-        Press(*window_, Qt::Key_V, Qt::ControlModifier);
-        QTRY_COMPARE(Input().text(), pasted);
-        Click(*Child<QPushButton>(*window_, "cmdEnter"));
-        QCOMPARE(Caption("lblCV17"), QStringLiteral(" 192"));
-        QCOMPARE(Caption("lblCV18"), cv18);
     }
 
     // Whichever way the click arrives, it computes from the text shown.
@@ -167,12 +159,12 @@ private slots:
     void clickWithoutLeavingTheBox() {
         QFETCH(Arrival, arrival);
         QFETCH(bool, cleared);
-        auto* enter = Child<QPushButton>(*window_, "cmdEnter");
+        auto* enter = &Button("cmdEnter");
         Type(*window_, "1000");
         Click(*enter);
         QCOMPARE(Caption("lblCV17"), QStringLiteral(" 195"));
         if (cleared) {
-            Click(*Child<QPushButton>(*window_, "cmdClear"));
+            Click(Button("cmdClear"));
         } else {
             Click(Input());
             Press(*window_, Qt::Key_A, Qt::ControlModifier);
@@ -214,7 +206,7 @@ private slots:
         box->editableTextInterface()->insertText(2, QStringLiteral("5"));
         QCOMPARE(Input().text(), QStringLiteral("105"));
         QCOMPARE(FocusName(), QStringLiteral("cmdEnter"));
-        Click(*Child<QPushButton>(*window_, "cmdEnter"));
+        Click(Button("cmdEnter"));
         QCOMPARE(Caption("lblCV18"), QStringLiteral(" 105"));
     }
 };

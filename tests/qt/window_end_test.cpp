@@ -1,18 +1,14 @@
 #include <QtTest>
 #include <functional>
-#include <memory>
 
-#include "ui/qt/application_setup.h"
-#include "ui/qt/calculator_window.h"
-#include "window_driver.h"
+#include "window_fixture.h"
 
-using veltrop::CalculatorWindow;
 using namespace veltrop::testing;
 
 // How the program ends: from cmdExit and from the window's close box, each
 // leaving the event loop; and destroying the window with the focus in
 // txtInput, which must not reach the controller once it is gone.
-class WindowEndTest : public QObject {
+class WindowEndTest : public WindowFixture {
     Q_OBJECT
 
 private:
@@ -24,20 +20,7 @@ private:
         return QApplication::exec();
     }
 
-    static std::unique_ptr<CalculatorWindow> ShowWindow() {
-        auto window = std::make_unique<CalculatorWindow>();
-        window->show();
-        window->activateWindow();
-        if (!QTest::qWaitForWindowActive(window.get())) {
-            return nullptr;
-        }
-        return window;
-    }
-
 private slots:
-    // As the program sets it up at its start.
-    void initTestCase() { veltrop::SetUpApplication(); }
-
     void exitButtonEndsTheProgram_data() {
         QTest::addColumn<bool>("otherWindowOpen");
         QTest::newRow("alone") << false;
@@ -49,24 +32,21 @@ private slots:
         QWidget other;
         if (otherWindowOpen) {
             other.show();
+            QVERIFY(ShowActive(*window_));
         }
-        auto window = ShowWindow();
-        QVERIFY(window);
-        Type(*window, "12");
-        const int result = RunProgram([&] { Click(*Child<QPushButton>(*window, "cmdExit")); });
+        Type(*window_, "12");
+        const int result = RunProgram([&] { Click(Button("cmdExit")); });
         QCOMPARE(result, 0);
-        QVERIFY(!window->isVisible());
+        QVERIFY(!window_->isVisible());
         // The number was read on the way out, like any move of the focus.
-        QCOMPARE(window->Controller().State().LocoNumber, 12);
+        QCOMPARE(window_->Controller().State().LocoNumber, 12);
     }
 
     void closeBoxEndsTheProgram() {
-        auto window = ShowWindow();
-        QVERIFY(window);
         // The window system's close request, as the close box sends it.
-        const int result = RunProgram([&] { window->windowHandle()->close(); });
+        const int result = RunProgram([&] { window_->windowHandle()->close(); });
         QCOMPARE(result, 0);
-        QVERIFY(!window->isVisible());
+        QVERIFY(!window_->isVisible());
     }
 
     void destroyingTheWindowWithTheFocusInTheInput_data() {
@@ -76,14 +56,12 @@ private slots:
     }
     void destroyingTheWindowWithTheFocusInTheInput() {
         QFETCH(bool, closeFirst);
-        auto window = ShowWindow();
-        QVERIFY(window);
-        Type(*window, "1000");
+        Type(*window_, "1000");
         QCOMPARE(FocusName(), QStringLiteral("txtInput"));
         if (closeFirst) {
-            QVERIFY(window->close());
+            QVERIFY(window_->close());
         }
-        window.reset();  // the sanitizer build catches any late event
+        window_.reset();  // the sanitizer build catches any late event
         QCOMPARE(QApplication::focusWidget(), nullptr);
     }
 };

@@ -1,29 +1,23 @@
 #include <QAccessible>
 #include <QToolTip>
 #include <QtTest>
-#include <memory>
 
 #include "calc/calculator_controller.h"
 #include "res/version.h"
 #include "ui/design_record.h"
-#include "ui/qt/application_setup.h"
-#include "ui/qt/calculator_window.h"
 #include "ui/qt/design_to_qt.h"
 #include "ui/qt/program_icon.h"
-#include "window_driver.h"
+#include "window_fixture.h"
 
-using veltrop::CalculatorWindow;
 using veltrop::ToQString;
 using namespace veltrop::testing;
 
 // What the window tells about itself: the version tooltip over the blank
 // label, and what a screen reader gets from each control.
-class WindowIdentityTest : public QObject {
+class WindowIdentityTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CalculatorWindow> window_;
-
     QAccessibleInterface& Accessible(const char* name) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(Child(*window_, name));
         Q_ASSERT(iface != nullptr);
@@ -40,19 +34,6 @@ private:
     }
 
 private slots:
-    // As the program sets it up at its start.
-    void initTestCase() { veltrop::SetUpApplication(); }
-
-    void init() {
-        window_ = std::make_unique<CalculatorWindow>();
-        QVERIFY(ShowActive(*window_));
-    }
-
-    void cleanup() {
-        QToolTip::hideText();
-        window_.reset();
-    }
-
     void versionTooltipShowsAnywhereOnTheBlankStrip_data() {
         QTest::addColumn<QString>("where");
         QTest::newRow("left end") << "left";

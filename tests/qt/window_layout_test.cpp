@@ -1,15 +1,11 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QtTest>
-#include <memory>
 
 #include "ui/design_record.h"
-#include "ui/qt/application_setup.h"
-#include "ui/qt/calculator_window.h"
 #include "ui/qt/design_to_qt.h"
-#include "window_driver.h"
+#include "window_fixture.h"
 
-using veltrop::CalculatorWindow;
 using veltrop::ToQString;
 namespace design = veltrop::design;
 using namespace veltrop::testing;
@@ -17,12 +13,10 @@ using namespace veltrop::testing;
 // The window as built from the design record. Run once at 96 dpi and once
 // with QT_SCALE_FACTOR=2: the layout is in device-independent pixels, so
 // everything but the device pixel ratio must come out the same.
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<CalculatorWindow> window_;
-
     static int Px(int twips) { return design::TwipsToPixels(twips, 96); }
 
     QWidget& Control(const design::ControlRecord& record) {
@@ -30,14 +24,6 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        veltrop::SetUpApplication();
-        window_ = std::make_unique<CalculatorWindow>();
-        QVERIFY(ShowActive(*window_));
-    }
-
-    void cleanupTestCase() { window_.reset(); }
-
     void scaleFactorIsApplied() {
         const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
         const qreal expected = scale.isEmpty() ? 1.0 : scale.toDouble();

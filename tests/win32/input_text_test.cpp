@@ -3,11 +3,20 @@
 #include <windows.h>
 
 #include <cstring>
+#include <ostream>
 #include <string>
+#include <vector>
 
 #include "calculator_window_fixture.h"
+#include "input_text_cases.h"
 
 namespace veltrop::testing {
+
+// Test names carry the row's name rather than its bytes.
+void PrintTo(const ShownNumberCase& entry, std::ostream* out) {
+    *out << entry.name;
+}
+
 namespace {
 
 void PutOnClipboard(HWND owner, const std::wstring& text) {
@@ -25,38 +34,73 @@ std::string Narrow(const std::wstring& text) {
     return {text.begin(), text.end()};
 }
 
-struct PasteRule {
-    const char* name;
-    const wchar_t* before;
-    const wchar_t* pasted;
-    WORD key;  // with the modifier below: Ctrl+V or Shift+Insert
-    WORD modifier;
-    const wchar_t* expected;
-};
-
-class PasteRuleTest : public CalculatorWindowTest,
-                      public ::testing::WithParamInterface<PasteRule> {};
-
-// A single-line box keeps the first line of pasted text, then its limit.
-TEST_P(PasteRuleTest, KeepsTheFirstLineThenTheLimit) {
-    const PasteRule& rule = GetParam();
-    WindowDriver::Type(rule.before);
-    ASSERT_TRUE(driver_.PumpUntil([&] { return TextOf("txtInput") == rule.before; }));
-    PutOnClipboard(window_.Handle(), rule.pasted);
-    WindowDriver::Press(rule.key, {rule.modifier});
-    EXPECT_TRUE(driver_.PumpUntil([&] { return TextOf("txtInput") == rule.expected; }))
-        << "input holds '" << Narrow(TextOf("txtInput")) << "'";
+std::wstring Wide(std::u16string_view text) {
+    return {text.begin(), text.end()};
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pastes, PasteRuleTest,
-    ::testing::Values(PasteRule{"TwoLines", L"", L"12\n34", 'V', VK_CONTROL, L"12"},
-                      PasteRule{"CrLf", L"", L"7\r\n8", VK_INSERT, VK_SHIFT, L"7"},
-                      PasteRule{"FirstLineThenLimit", L"9", L"1234\n5", 'V', VK_CONTROL, L"9123"},
-                      PasteRule{"EmptyFirstLine", L"5", L"\n12", 'V', VK_CONTROL, L"5"},
-                      PasteRule{"WholeCharacters", L"123", L"\U0001F600", 'V', VK_CONTROL,
-                                L"123"}),
-    [](const ::testing::TestParamInfo<PasteRule>& param) { return param.param.name; });
+// The keys that paste, each with its modifier held.
+struct PasteKeys {
+    const char* name;
+    WORD key;
+    WORD modifier;
+};
+constexpr PasteKeys kPasteKeys[] = {{"CtrlV", 'V', VK_CONTROL},
+                                    {"ShiftInsert", VK_INSERT, VK_SHIFT}};
+
+struct KeptTextRun {
+    const KeptTextCase* rule;
+    const PasteKeys* keys;  // null for a row that only types
+};
+
+// Every row, a pasting one once with each of the keys that paste.
+std::vector<KeptTextRun> KeptTextRuns() {
+    std::vector<KeptTextRun> runs;
+    for (const KeptTextCase& rule : kKeptTextCases) {
+        if (rule.pasted.empty()) {
+            runs.push_back({&rule, nullptr});
+            continue;
+        }
+        for (const PasteKeys& keys : kPasteKeys) {
+            runs.push_back({&rule, &keys});
+        }
+    }
+    return runs;
+}
+
+void PrintTo(const KeptTextRun& run, std::ostream* out) {
+    *out << run.rule->name;
+    if (run.keys != nullptr) {
+        *out << " by " << run.keys->name;
+    }
+}
+
+class KeptTextTest : public CalculatorWindowTest,
+                     public ::testing::WithParamInterface<KeptTextRun> {};
+
+TEST_P(KeptTextTest, BoxKeepsItsText) {
+    const auto [rule, keys] = GetParam();
+    WindowDriver::Type(Wide(rule->typed));
+    if (keys != nullptr) {
+        ASSERT_TRUE(driver_.PumpUntil([&] { return TextOf("txtInput") == Wide(rule->typed); }));
+        PutOnClipboard(window_.Handle(), Wide(rule->pasted));
+        WindowDriver::Press(keys->key, {keys->modifier});
+    }
+    const std::wstring kept = Wide(rule->kept);
+    EXPECT_TRUE(driver_.PumpUntil([&] { return TextOf("txtInput") == kept; }))
+        << "input holds '" << Narrow(TextOf("txtInput")) << "'";
+    // No key still on its way adds to it.
+    driver_.PumpFor(300);
+    EXPECT_EQ(TextOf("txtInput"), kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, KeptTextTest, ::testing::ValuesIn(KeptTextRuns()),
+                         [](const ::testing::TestParamInfo<KeptTextRun>& param) {
+                             std::string name(param.param.rule->name);
+                             if (param.param.keys != nullptr) {
+                                 name += std::string("_") + param.param.keys->name;
+                             }
+                             return name;
+                         });
 
 TEST_F(CalculatorWindowTest, InputIsNoDropTarget) {
     const HWND input = Control("txtInput");
@@ -108,34 +152,41 @@ INSTANTIATE_TEST_SUITE_P(Changes, OutsideChangeTest,
                              return param.param.name;
                          });
 
-struct ShownNumber {
-    const char* name;
-    const wchar_t* pasted;
-    const wchar_t* cv18;
-};
-
 class ShownNumberTest : public CalculatorWindowTest,
-                        public ::testing::WithParamInterface<ShownNumber> {};
+                        public ::testing::WithParamInterface<ShownNumberCase> {};
 
-// Invisible characters take no part in the number; ones drawn as a blank
-// count as the blank they look like.
-TEST_P(ShownNumberTest, EnterComputesFromTheNumberShown) {
-    const ShownNumber& row = GetParam();
-    PutOnClipboard(window_.Handle(), row.pasted);
-    WindowDriver::Press('V', {VK_CONTROL});
-    ASSERT_TRUE(driver_.PumpUntil([&] { return TextOf("txtInput") == row.pasted; }));
+TEST_P(ShownNumberTest, EnterComputesFromTheTextShown) {
+    const ShownNumberCase& entry = GetParam();
+    if (!entry.earlier.empty()) {
+        WindowDriver::Type(Wide(entry.earlier));
+        ASSERT_TRUE(driver_.PumpUntil([&] { return TextOf("txtInput") == Wide(entry.earlier); }));
+        WindowDriver::Click(Control("cmdEnter"));
+        ASSERT_TRUE(driver_.PumpUntil([this] { return !TextOf("lblCV17").empty(); }));
+        // Back into the box, which selects its text, to type over it.
+        WindowDriver::Press(VK_TAB, {VK_SHIFT});
+        ASSERT_TRUE(driver_.PumpUntil([this] { return Focused("txtInput"); }));
+    }
+    WindowDriver::Type(Wide(entry.typed));
+    if (!entry.pasted.empty()) {
+        PutOnClipboard(window_.Handle(), Wide(entry.pasted));
+        WindowDriver::Press('V', {VK_CONTROL});
+    }
+    const std::wstring shown = Wide(entry.typed) + Wide(entry.pasted);
+    ASSERT_TRUE(driver_.PumpUntil([&] { return TextOf("txtInput") == shown; }));
     WindowDriver::Click(Control("cmdEnter"));
-    EXPECT_TRUE(driver_.PumpUntil([&] { return TextOf("lblCV18") == row.cv18; }))
+    const auto resultsShown = [&] {
+        return TextOf("lblCV17") == Wide(entry.cv17) && TextOf("lblCV18") == Wide(entry.cv18);
+    };
+    EXPECT_TRUE(driver_.PumpUntil(resultsShown))
         << "results '" << Narrow(TextOf("lblCV17")) << "' '" << Narrow(TextOf("lblCV18")) << "'";
-    EXPECT_EQ(TextOf("lblCV17"), L" 192");
+    // The input keeps its text and the focus stays on the button.
+    EXPECT_EQ(TextOf("txtInput"), shown);
+    EXPECT_TRUE(Focused("cmdEnter"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Characters, ShownNumberTest,
-                         ::testing::Values(ShownNumber{"ZeroWidthSpace", L"1\u200B23", L" 123"},
-                                           ShownNumber{"RightToLeftMark", L"\u200F123", L" 123"},
-                                           ShownNumber{"NoBreakSpace", L"1\u00A02", L" 12"}),
-                         [](const ::testing::TestParamInfo<ShownNumber>& param) {
-                             return param.param.name;
+INSTANTIATE_TEST_SUITE_P(Rows, ShownNumberTest, ::testing::ValuesIn(kShownNumberCases),
+                         [](const ::testing::TestParamInfo<ShownNumberCase>& param) {
+                             return std::string(param.param.name);
                          });
 
 }  // namespace

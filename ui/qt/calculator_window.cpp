@@ -20,17 +20,6 @@
 namespace veltrop {
 namespace {
 
-// Each result label with the label in front of it, which names it for a
-// screen reader (a label's text reaches one only as its accessible name).
-struct ResultPrompt {
-    design::ControlName result;
-    design::ControlName prompt;
-};
-constexpr std::array<ResultPrompt, 2> kResultPrompts{{
-    {"lblCV17", "lblCVa"},
-    {"lblCV18", "lblCVb"},
-}};
-
 QWidget* CreateControl(const design::ControlRecord& record, QWidget* parent) {
     const QString caption = ToQString(record.caption);
     QWidget* widget = nullptr;
@@ -93,7 +82,7 @@ CalculatorWindow::CalculatorWindow(QWidget* parent) : QWidget(parent), controlle
     setFixedSize(ClientSizeFromRecord(design::kWindow));
 
     BuildControls();
-    controller_.OnFormLoad();
+    events_.Loaded();
     ConnectEvents();
     // Without this the focus chain could start at another control.
     input_->setFocus(Qt::OtherFocusReason);
@@ -119,8 +108,6 @@ void CalculatorWindow::BuildControls() {
     enter_ = Control<QPushButton>("cmdEnter");
     clear_ = Control<QPushButton>("cmdClear");
     exit_ = Control<QPushButton>("cmdExit");
-    cv17_ = Control<QLabel>("lblCV17");
-    cv18_ = Control<QLabel>("lblCV18");
     copyRight_ = Control<QLabel>("lblCopyRight");
 
     // Native controls with windows of their own sit above the labels, so
@@ -137,9 +124,8 @@ void CalculatorWindow::BuildControls() {
         setTabOrder(controls_.at(order.at(i - 1)), controls_.at(order.at(i)));
     }
 
-    Control<QLabel>("lblInput")->setBuddy(input_);
-    for (const ResultPrompt& pair : kResultPrompts) {
-        Control<QLabel>(pair.prompt)->setBuddy(Control<QLabel>(pair.result));
+    for (const design::Prompt& pair : design::kPrompts) {
+        Control<QLabel>(pair.prompt)->setBuddy(controls_.at(pair.control.Index()));
     }
 }
 
@@ -148,19 +134,12 @@ void CalculatorWindow::ConnectEvents() {
     for (QPushButton* button : {enter_, clear_, exit_}) {
         button->installEventFilter(this);
     }
-    // A click that arrives without the focus leaving the box first (a
-    // screen reader's Press, or the focus moved while the window was
-    // inactive) still finds the number of the text the box shows.
-    connect(enter_, &QPushButton::clicked, this, [this] {
-        inputReading_.BeforeClick();
-        controller_.OnEnterClicked();
-    });
-    connect(clear_, &QPushButton::clicked, this, [this] {
-        inputReading_.BeforeClick();
-        controller_.OnClearClicked();
-    });
-    connect(exit_, &QPushButton::clicked, this, [this] { controller_.OnExitClicked(); });
-    connect(input_, &QLineEdit::textChanged, this, [this] { inputReading_.TextChanged(); });
+    // Each native event goes to the event mapper as it comes; when the box
+    // is read is the mapper's rule.
+    connect(enter_, &QPushButton::clicked, this, [this] { events_.EnterClicked(); });
+    connect(clear_, &QPushButton::clicked, this, [this] { events_.ClearClicked(); });
+    connect(exit_, &QPushButton::clicked, this, [this] { events_.ExitClicked(); });
+    connect(input_, &QLineEdit::textChanged, this, [this] { events_.InputTextChanged(); });
 }
 
 bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -176,12 +155,11 @@ bool CalculatorWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (!tearingDown_ && watched == input_ && event->type() == QEvent::FocusOut) {
-        // Only a move to another control reads the number; the window losing
-        // activation or a context menu opening over the box does not.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            inputReading_.FocusLost();
-        }
+        const bool leftWithWindow =
+            reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+        events_.InputFocusLost(leftWithWindow ? FocusMove::OutOfWindow
+                                              : FocusMove::ToAnotherControl);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -195,20 +173,19 @@ void CalculatorWindow::SetInputText(std::u16string_view text) {
 }
 
 void CalculatorWindow::SetCV17Caption(std::u16string_view caption) {
-    SetResultCaption(cv17_, caption);
+    SetResultCaption("lblCV17", caption);
 }
 
 void CalculatorWindow::SetCV18Caption(std::u16string_view caption) {
-    SetResultCaption(cv18_, caption);
+    SetResultCaption("lblCV18", caption);
 }
 
-void CalculatorWindow::SetResultCaption(QLabel* result, std::u16string_view caption) {
+void CalculatorWindow::SetResultCaption(design::ControlName name, std::u16string_view caption) {
     const QString text = ToQString(caption);
+    QLabel* result = Control<QLabel>(name);
     result->setText(text);
-    for (const ResultPrompt& pair : kResultPrompts) {
-        if (result == Control<QLabel>(pair.result)) {
-            result->setAccessibleName(ResultAccessibleName(*Control<QLabel>(pair.prompt), text));
-        }
+    if (const design::Prompt* pair = design::PromptFor(name)) {
+        result->setAccessibleName(ResultAccessibleName(*Control<QLabel>(pair->prompt), text));
     }
 }
 

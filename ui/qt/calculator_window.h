@@ -7,7 +7,7 @@
 
 #include "calc/calculator_controller.h"
 #include "calc/calculator_view.h"
-#include "calc/input_reading.h"
+#include "calc/window_events.h"
 #include "ui/design_record.h"
 #include "ui/qt/foreign_destroy_watch.h"
 
@@ -18,9 +18,10 @@ class QPushButton;
 namespace veltrop {
 
 // The calculator window frmVeltrop, built from the design record. It shows
-// what its controller asks through CalculatorView and hands the controller
-// exactly five events: load (at construction), txtInput losing the focus to
-// another control, and clicks on cmdEnter, cmdClear and cmdExit.
+// what its controller asks through CalculatorView and reports its native
+// events to the event mapper (WindowEvents): load (at construction), the
+// input's text changing and its focus loss, and clicks on cmdEnter, cmdClear
+// and cmdExit.
 //
 // A plain QWidget rather than a QDialog, so Return and Escape click nothing.
 class CalculatorWindow : public QWidget, public CalculatorView {
@@ -59,13 +60,11 @@ private:
         return qobject_cast<T*>(controls_.at(name.Index()));
     }
     void ConnectEvents();
-    void SetResultCaption(QLabel* result, std::u16string_view caption);
+    void SetResultCaption(design::ControlName name, std::u16string_view caption);
 
     // In the design's order.
     std::array<QWidget*, design::kControls.size()> controls_{};
     QLineEdit* input_ = nullptr;
-    QLabel* cv17_ = nullptr;
-    QLabel* cv18_ = nullptr;
     QLabel* copyRight_ = nullptr;
     QPushButton* enter_ = nullptr;
     QPushButton* clear_ = nullptr;
@@ -73,7 +72,7 @@ private:
     // Set once destruction begins: no event may reach the controller then.
     bool tearingDown_ = false;
     CalculatorController controller_;
-    InputReading inputReading_{controller_};
+    WindowEvents events_{controller_};
     ForeignDestroyWatch destroyWatch_{*this};
 };
 

@@ -8,7 +8,7 @@
 
 #include "calc/calculator_controller.h"
 #include "calc/calculator_view.h"
-#include "calc/input_reading.h"
+#include "calc/window_events.h"
 #include "ui/design_record.h"
 #include "ui/win32/font_set.h"
 #include "ui/win32/tool_tips.h"
@@ -85,7 +85,7 @@ private:
     FontSet fonts_;
     ToolTips toolTips_;
     CalculatorController controller_{*this};
-    InputReading inputReading_{controller_};
+    WindowEvents events_{controller_};
 };
 
 }  // namespace veltrop

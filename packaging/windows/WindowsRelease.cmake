@@ -9,7 +9,7 @@ find_program(VELTROP_MSIBUILD msibuild REQUIRED)
 find_program(VELTROP_FAKETIME faketime REQUIRED)
 find_program(VELTROP_ZIP zip REQUIRED)
 
-include("${CMAKE_CURRENT_LIST_DIR}/SourceDate.cmake")
+include("${PROJECT_SOURCE_DIR}/cmake/SourceDate.cmake")
 
 # Name-based codes, in the URL namespace of RFC 4122: the same version
 # always gives the same codes, a new version new ones (so that it replaces
@@ -38,13 +38,23 @@ endif()
 set(_stage "${PROJECT_BINARY_DIR}/windows-release")
 # Text files for Windows users have CRLF line ends.
 configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${_stage}/LICENSE.txt" @ONLY NEWLINE_STYLE CRLF)
-configure_file("${PROJECT_SOURCE_DIR}/res/README.txt.in" "${_stage}/README.txt" @ONLY NEWLINE_STYLE CRLF)
-configure_file("${PROJECT_SOURCE_DIR}/res/veltrop.wxs.in" "${_stage}/veltrop.wxs" @ONLY)
+include("${PROJECT_SOURCE_DIR}/packaging/Guide.cmake")
+veltrop_guide(txt VELTROP_GUIDE_TEXT)
+# configure_file gives the template's lines CRLF, not those of a value.
+string(REPLACE "\n" "\r\n" VELTROP_GUIDE_TEXT "${VELTROP_GUIDE_TEXT}")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/README.txt.in" "${_stage}/README.txt" @ONLY NEWLINE_STYLE CRLF)
+# (Read as bytes: file(READ) as text drops each CR.)
+file(READ "${_stage}/README.txt" _readme HEX)
+string(REGEX REPLACE "(..)" " \\1" _readme "${_readme}")
+if(_readme MATCHES "(^|[^0].|0[^d]) 0a")
+  message(FATAL_ERROR "${_stage}/README.txt has a line that does not end in CRLF")
+endif()
+configure_file("${CMAKE_CURRENT_LIST_DIR}/veltrop.wxs.in" "${_stage}/veltrop.wxs" @ONLY)
 configure_file("${PROJECT_SOURCE_DIR}/res/icons/veltrop.ico" "${_stage}/veltrop.ico" COPYONLY)
 
 set(VELTROP_MSI_FILE "${_stage}/${PROJECT_NAME}-${VELTROP_RELEASE_VERSION}.msi")
 set(VELTROP_ZIP_FILE "${_stage}/${PROJECT_NAME}-${VELTROP_RELEASE_VERSION}-win32.zip")
-set(_package "${PROJECT_SOURCE_DIR}/cmake/windows-package.sh")
+set(_package "${CMAKE_CURRENT_LIST_DIR}/windows-package.sh")
 set(_msi_files "${_stage}/veltrop.wxs" "$<TARGET_FILE:Veltrop>" "${_stage}/LICENSE.txt"
   "${_stage}/veltrop.ico")
 add_custom_command(OUTPUT "${VELTROP_MSI_FILE}"

@@ -3,9 +3,9 @@
 # (cpack -G DEB) that Debian's lintian accepts.
 include(GNUInstallDirs)
 
-set(VELTROP_DESKTOP_FILE "${PROJECT_SOURCE_DIR}/res/${VELTROP_APP_ID}.desktop")
+set(VELTROP_DESKTOP_FILE "${CMAKE_CURRENT_LIST_DIR}/${VELTROP_APP_ID}.desktop")
 set(VELTROP_METAINFO_FILE "${PROJECT_BINARY_DIR}/generated/res/${VELTROP_APP_ID}.metainfo.xml")
-configure_file("${PROJECT_SOURCE_DIR}/res/${VELTROP_APP_ID}.metainfo.xml.in"
+configure_file("${CMAKE_CURRENT_LIST_DIR}/${VELTROP_APP_ID}.metainfo.xml.in"
   "${VELTROP_METAINFO_FILE}" @ONLY)
 
 install(TARGETS veltrop RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
@@ -33,6 +33,15 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VELTROP_COMPANY} <${_maintainer_address}>
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Veltrop")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# cpack names the build machine's architecture; a cross build's package is
+# for its target's, which dpkg works out from the compiler's triplet.
+if(CMAKE_CROSSCOMPILING)
+  execute_process(COMMAND "${CMAKE_CXX_COMPILER}" -dumpmachine
+    OUTPUT_VARIABLE _triplet OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(COMMAND dpkg-architecture -t "${_triplet}" -qDEB_HOST_ARCH
+    OUTPUT_VARIABLE CPACK_DEBIAN_PACKAGE_ARCHITECTURE OUTPUT_STRIP_TRAILING_WHITESPACE
+    ERROR_QUIET COMMAND_ERROR_IS_FATAL ANY)
+endif()
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 # dpkg-shlibdeps works out the Qt and C++ runtime packages to depend on;
 # the fonts are the metric-compatible stand-ins for the window's Arial.
@@ -57,21 +66,24 @@ string(REGEX REPLACE "\n+$" "" _licence "${_licence}")
 string(REGEX REPLACE "\n\n" "\n.\n" _licence "${_licence}")
 string(REPLACE "\n" "\n " _licence "${_licence}")
 set(VELTROP_LICENSE_TEXT " ${_licence}")
-configure_file("${PROJECT_SOURCE_DIR}/res/debian/copyright.in" "${_doc_dir}/copyright" @ONLY)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/debian/copyright.in" "${_doc_dir}/copyright" @ONLY)
 
 execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C date -u -R -d "${VELTROP_RELEASE_DATE}"
   OUTPUT_VARIABLE VELTROP_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE
   COMMAND_ERROR_IS_FATAL ANY)
 find_program(VELTROP_GZIP gzip REQUIRED)
-foreach(_page IN ITEMS "res/debian/changelog" "res/veltrop.1")
+include("${PROJECT_SOURCE_DIR}/packaging/Guide.cmake")
+veltrop_guide(roff VELTROP_GUIDE_ROFF)
+foreach(_page IN ITEMS "debian/changelog" "veltrop.1")
   get_filename_component(_name "${_page}" NAME)
-  configure_file("${PROJECT_SOURCE_DIR}/${_page}.in" "${_doc_dir}/${_name}" @ONLY)
+  configure_file("${CMAKE_CURRENT_LIST_DIR}/${_page}.in" "${_doc_dir}/${_name}" @ONLY)
   add_custom_command(OUTPUT "${_doc_dir}/${_name}.gz"
     COMMAND "${VELTROP_GZIP}" -9 -n -f -k "${_doc_dir}/${_name}"
     DEPENDS "${_doc_dir}/${_name}" VERBATIM)
   list(APPEND _doc_files "${_doc_dir}/${_name}.gz")
 endforeach()
 add_custom_target(veltrop_doc_files ALL DEPENDS ${_doc_files})
+set(VELTROP_MANUAL_PAGE "${_doc_dir}/veltrop.1")
 install(FILES "${_doc_dir}/copyright" "${_doc_dir}/changelog.gz"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/veltrop")
 install(FILES "${_doc_dir}/veltrop.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
