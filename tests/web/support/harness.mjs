@@ -166,26 +166,26 @@ export function designControls() {
       { face: m[2], weight: Number(m[3]), centiPoints: Number(m[4]) },
     ]),
   );
-  const field = String.raw`\s*(\d+),`;
-  const row = new RegExp(
-    String.raw`\{"(\w+)",\s*ControlKind::(\w+),\s*u"([^"]*)",` + field.repeat(5) +
-      String.raw`\s*Alignment::\w+,\s*(\w+),\s*u"([^"]*)",\s*(\d+)\}`,
-    'g',
-  );
-  const controls = [...header.matchAll(row)].map((m) => ({
-    name: m[1],
-    kind: m[2],
-    caption: m[3],
-    left: Number(m[4]),
-    top: Number(m[5]),
-    width: Number(m[6]),
-    height: Number(m[7]),
-    tabIndex: Number(m[8]),
-    font: fonts[m[9]],
-    toolTip: m[10],
-    maxLength: Number(m[11]),
-  }));
-  if (controls.length !== 11 || controls.some((c) => !c.font)) {
+  // Each row is a designated initialiser; a setting left out is the
+  // default the record's struct gives it.
+  const table = header.slice(header.indexOf('kControls{{'), header.indexOf('}};', header.indexOf('kControls{{')));
+  const value = (text) => {
+    if (/^u?"/.test(text)) return text.replace(/^u?"|"$/g, '');
+    if (/^\d+$/.test(text)) return Number(text);
+    return text.replace(/^\w+::/, '');
+  };
+  const controls = [...table.matchAll(/\{(\.name[^{}]*)\}/g)].map((row) => {
+    const set = Object.fromEntries(
+      [...row[1].matchAll(/\.(\w+)\s*=\s*(u?"[^"]*"|[\w:]+)/g)].map((m) => [m[1], value(m[2])]),
+    );
+    return {
+      kind: 'Label', caption: '', left: 0, top: 0, width: 0, height: 0, tabIndex: 0,
+      alignment: 'Left', toolTip: '', maxLength: 0,
+      ...set,
+      font: fonts[set.font ?? 'kWindowFont'],
+    };
+  });
+  if (controls.length !== 11 || controls.some((c) => !c.font || !(c.width > 0 && c.height > 0))) {
     throw new Error(`read ${controls.length} controls from the design record, not 11`);
   }
   return controls;
