@@ -2,7 +2,7 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 import {
-  boxOpen, click, copyToClipboard, focused, launch, openWindow, press, results, shown,
+  boxOpen, click, copyToClipboard, focused, launch, openWindow, press, results, sharedInputCases, shown,
 } from './support/harness.mjs';
 
 let browser;
@@ -107,35 +107,52 @@ describe('the box for phones', () => {
   });
 });
 
-describe('paste', () => {
-  // The first line only, then the 4-character limit (UTF-16 units, as the
-  // desktop boxes count), never cutting a character in two; what Enter
-  // computes is what the box shows, invisible characters left out.
-  const rows = [
-    { before: '', pasted: '12\n34', box: '12', number: 12 },
-    { before: '9', pasted: '1234\n5', box: '9123', number: 9123 },
-    { before: '5', pasted: '\n12', box: '5', number: 5 },
-    { before: '', pasted: '12345', box: '1234', number: 1234 },
-    { before: '123', pasted: '\u{1F682}', box: '123', number: 123 },
-    { before: '12', pasted: '\u{1F682}', box: '12\u{1F682}', number: 12 },
-    { before: '1', pasted: '\u{1F682}\u{1F682}', box: '1\u{1F682}', number: 1 },
-    { before: '', pasted: '1\u200B23', box: '1\u200B23', number: 123 },
-    { before: '', pasted: '1\u00A02', box: '1\u00A02', number: 12 },
+describe('typing and pasting', () => {
+  // The tables every front end runs, and two rows of this page's own: two
+  // characters of two units each, and a lone CR as a line's end.
+  const { kept, shown: computed } = sharedInputCases();
+  const keptRows = [
+    ...kept,
+    { name: 'TwoEmojiAfterOne', typed: '1', pasted: '\u{1F682}\u{1F682}', box: '1\u{1F682}' },
+    { name: 'LoneCr', typed: '', pasted: '4\r5', box: '4' },
   ];
-  for (const { before: typed, pasted, box, number } of rows) {
-    it(`${JSON.stringify(pasted)} after ${JSON.stringify(typed)} gives ${JSON.stringify(box)}`, async () => {
-      await session.reopen();
-      const { page, context } = session;
+
+  // Types `typed` into the box (after what it holds), then pastes `pasted`
+  // at its end with Ctrl+V.
+  async function enter(page, context, typed, pasted) {
+    if (pasted) {
       await copyToClipboard(context, pasted);
       await page.bringToFront();
-      await click(page, 'txtInput');
-      await page.keyboard.type(typed);
-      await press(page, 'End');
-      await press(page, 'v', 'Control');
+    }
+    await click(page, 'txtInput');
+    await press(page, 'End');
+    if (typed) await page.keyboard.type(typed);
+    if (pasted) await press(page, 'v', 'Control');
+  }
+
+  for (const { name, typed, pasted, box } of keptRows) {
+    it(`keeps ${JSON.stringify(box)}: ${name}`, async () => {
+      await session.reopen();
+      const { page, context } = session;
+      await enter(page, context, typed, pasted);
       assert.equal(await shown(page, 'txtInput'), box);
+    });
+  }
+
+  for (const { name, earlier, typed, pasted, cv17, cv18 } of computed) {
+    it(`Enter shows ${JSON.stringify([cv17, cv18])}: ${name}`, async () => {
+      await session.reopen();
+      const { page, context } = session;
+      if (earlier) {
+        await page.keyboard.type(earlier);
+        await click(page, 'cmdEnter');
+        await click(page, 'txtInput');
+        await press(page, 'a', 'Control');
+        await press(page, 'Delete');
+      }
+      await enter(page, context, typed, pasted);
       await click(page, 'cmdEnter');
-      const address = 0xc000 + number;
-      assert.deepEqual(await results(page), [` ${address >> 8}`, ` ${address & 0xff}`]);
+      assert.deepEqual(await results(page), [cv17, cv18]);
     });
   }
 });

@@ -134,23 +134,48 @@ export async function press(page, key, modifier) {
   if (modifier) await page.keyboard.up(modifier);
 }
 
-// Puts `text` on the clipboard the way a user does: typed into a text area
-// of a page of its own, selected and copied with the keyboard.
+// Puts `text` on the clipboard exactly (CR LF included, which a text area
+// would not keep): a page of its own answers a real Ctrl+C with it.
 export async function copyToClipboard(browserContext, text) {
   const scratch = await browserContext.newPage();
-  await scratch.goto('data:text/html,<textarea id="t"></textarea>');
+  await scratch.goto(
+    'data:text/html,<textarea id="t">copy</textarea><script>document.addEventListener("copy", (e) => {' +
+      ' e.clipboardData.setData("text/plain", window.payload); e.preventDefault(); window.copied = true; });</script>',
+  );
+  await scratch.evaluate((payload) => { window.payload = payload; }, text);
   await scratch.click('#t');
-  // Line breaks typed as Enter; the rest as characters.
-  const lines = text.split('\n');
-  for (const [i, line] of lines.entries()) {
-    if (i > 0) await scratch.keyboard.press('Enter');
-    if (line) await scratch.keyboard.type(line);
-  }
-  const typed = await scratch.$eval('#t', (e) => e.value);
-  if (typed !== text) throw new Error(`scratch area holds ${JSON.stringify(typed)}`);
   await press(scratch, 'a', 'Control');
   await press(scratch, 'c', 'Control');
+  if (!(await scratch.evaluate(() => window.copied === true))) throw new Error('nothing was copied');
   await scratch.close();
+}
+
+// A C++ UTF-16 string literal's text.
+function cppString(literal) {
+  return literal.replace(/\\(U[0-9A-Fa-f]{8}|u[0-9A-Fa-f]{4}|[nrt"\\])/g, (_, e) => {
+    if (e[0] === 'U' || e[0] === 'u') return String.fromCodePoint(parseInt(e.slice(1), 16));
+    return { n: '\n', r: '\r', t: '\t', '"': '"', '\\': '\\' }[e];
+  });
+}
+
+// The input tables every front end runs (tests/support/input_text_cases.h):
+// what the box keeps after typing and pasting, and what Enter computes.
+export function sharedInputCases() {
+  const header = readFileSync(
+    fileURLToPath(new URL('../../support/input_text_cases.h', import.meta.url)),
+    'utf8',
+  );
+  const str = String.raw`u?"((?:[^"\\]|\\.)*)"`;
+  const rows = (type, fields) =>
+    [...header.matchAll(new RegExp(`${type}\\{${Array(fields).fill(str).join(String.raw`,\s*`)}\\}`, 'g'))].map(
+      (m) => m.slice(1).map(cppString),
+    );
+  const kept = rows('KeptTextCase', 4).map(([name, typed, pasted, box]) => ({ name, typed, pasted, box }));
+  const shown = rows('ShownNumberCase', 6).map(([name, earlier, typed, pasted, cv17, cv18]) => ({
+    name, earlier, typed, pasted, cv17, cv18,
+  }));
+  if (kept.length === 0 || shown.length === 0) throw new Error('no rows read from input_text_cases.h');
+  return { kept, shown };
 }
 
 // The design record's controls, read from the header the front ends build
