@@ -1,7 +1,7 @@
 // The downloadable page is one file that needs nothing else: it works
 // copied anywhere on its own, and asks nothing of the network.
 import assert from 'node:assert/strict';
-import { copyFileSync, mkdtempSync, rmSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -53,4 +53,9 @@ it('works alone in another folder under the download name, and loads nothing but
   await assert.rejects(page.goto('http://127.0.0.1:65535/probe'));
   assert.deepEqual(foreign, ['http://127.0.0.1:65535/probe'], `${browserName} did not report the probe`);
   await context.close();
+});
+
+it('is at most 160 KB, its program included', () => {
+  const size = statSync(process.env.VELTROP_WEB_SINGLE || required('VELTROP_WEB_PAGE')).size;
+  assert.ok(size <= 160 * 1000, `${size} bytes`);
 });
