@@ -3,10 +3,11 @@
 #   awk -v format=md   -f guide.awk guide.txt   Markdown, for README.md
 #   awk -v format=roff -f guide.awk guide.txt   man(7) paragraphs
 #   awk -v format=txt  -f guide.awk guide.txt   plain ASCII, wrapped at 72
+#   awk -v format=html -f guide.awk guide.txt   HTML paragraphs and lists
 # Stops with status 1 on a character the plain text cannot show.
 BEGIN {
-  if (format != "md" && format != "roff" && format != "txt") {
-    print "guide.awk: format must be md, roff or txt" > "/dev/stderr"
+  if (format != "md" && format != "roff" && format != "txt" && format != "html") {
+    print "guide.awk: format must be md, roff, txt or html" > "/dev/stderr"
     failed = 1
     exit 1
   }
@@ -81,6 +82,28 @@ function plain_text(s) {
   return s
 }
 
+# Text as HTML: markup characters escaped, **text** bold, `text` kept on
+# one line; UTF-8 as it is.
+function html_text(s) {
+  s = replace_all(s, "&", "&amp;")
+  s = replace_all(s, "<", "&lt;")
+  s = replace_all(s, ">", "&gt;")
+  s = bold(s, "<b>", "</b>")
+  s = unbroken(s, "&nbsp;")
+  return s
+}
+
+# Ends the paragraph, list item or list being gathered for HTML; a list
+# ends too when END_LIST is set.
+function html_flush(end_list) {
+  if (pending != "") print (in_list ? "<li>" : "<p>") pending (in_list ? "</li>" : "</p>")
+  pending = ""
+  if (end_list && in_list) {
+    print "</ol>"
+    in_list = 0
+  }
+}
+
 # Prints WORDS wrapped at the width, the first line after FIRST and the
 # others after an indent as wide.
 function wrap(words, first,    n, w, i, line, indent) {
@@ -112,6 +135,7 @@ function flush() {
 
 /^[ \t]*$/ {
   if (format == "txt") flush()
+  if (format == "html") html_flush(1)
   in_block = 0
   next
 }
@@ -121,13 +145,23 @@ function flush() {
   if (!in_block) {
     # A block after another: Markdown and text leave a blank line, roff
     # starts a paragraph (a list item starts its own below).
-    if (blocks > 0 && format != "roff") print ""
+    if (blocks > 0 && format != "roff" && format != "html") print ""
     if (format == "roff" && !item) print ".PP"
     blocks++
     in_block = 1
   }
   if (format == "md") {
     print
+  } else if (format == "html") {
+    line = html_text($0)
+    if (item) {
+      html_flush(0)
+      if (!in_list) print "<ol>"
+      in_list = 1
+      line = substr(line, RLENGTH + 1)
+    }
+    sub(/^[ \t]+/, "", line)
+    pending = pending == "" ? line : pending " " line
   } else if (format == "roff") {
     line = $0
     if (item) {
@@ -153,4 +187,5 @@ function flush() {
 
 END {
   if (!failed && format == "txt") flush()
+  if (!failed && format == "html") html_flush(1)
 }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -71,8 +72,34 @@ double ReadRadixInteger(BlankSkippingCursor& cursor) {
     return value;
 }
 
-// Copies the decimal number into a clean ASCII buffer and lets from_chars
-// (locale-free, correctly rounded) convert it.
+// Converts a clean ASCII decimal ("-123.45e6"), correctly rounded; beyond
+// double's range it gives +/-infinity or +/-0, as magnitude (the decimal
+// position of the leading digit) says.
+double ConvertDecimal(const std::string& ascii, bool negative, long long magnitude) {
+#if defined(__cpp_lib_to_chars)
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        const double limit = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        return negative ? -limit : limit;
+    }
+    return value;
+#elif defined(__EMSCRIPTEN__)
+    // The WebAssembly build's C++ library has no from_chars for double. Its
+    // C library's strtod (musl's) gives the same results: correctly rounded,
+    // '.' as the separator whatever the locale, +/-infinity past the range,
+    // and the nearest subnormal or +/-0 below it.
+    (void)negative;
+    (void)magnitude;
+    return std::strtod(ascii.c_str(), nullptr);
+#else
+#error "no locale-free, correctly rounded decimal conversion for this C++ library"
+#endif
+}
+
+// Copies the decimal number into a clean ASCII buffer, which ConvertDecimal
+// turns into the double nearest to it.
 double ReadDecimal(BlankSkippingCursor& cursor) {
     std::string ascii;
     if (cursor.Peek() == u'+' || cursor.Peek() == u'-') {
@@ -142,14 +169,7 @@ double ReadDecimal(BlankSkippingCursor& cursor) {
         ascii += std::to_string(exponent);
     }
 
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
-        const double limit = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-        return negative ? -limit : limit;
-    }
-    return value;
+    return ConvertDecimal(ascii, negative, magnitude);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #  - start to window mapped, and peak memory, of the Qt window against a bare
 #    Qt window of the same size, under Xvfb, alternating A B A B; and, for
 #    information only, a bare window with one label in the window's font;
+#  - the web page's size, raw and gzipped, and its navigation to interactive
+#    in headless Chromium and Firefox against a bare page of the same eleven
+#    controls, 2 x RUNS loads of each;
 #  - Veltrop.exe's size, and its start to window mapped under Wine against a
 #    bare Win32 window built the same way (when the Windows build is set up).
 # Usage: scripts/bench.sh [RUNS]   (runs of each program, default 10)
@@ -92,6 +95,14 @@ report "start to mapped" ms bare_qt_text bare_qt ms
 report "peak RSS" KiB bare_qt_text bare_qt kb
 report "start to mapped" ms veltrop bare_qt_text ms
 report "peak RSS" KiB veltrop bare_qt_text kb
+
+echo
+echo "== Web page: size, navigation to interactive, headless; median of $((runs * 2)), A B A B"
+if scripts/deps.sh web && quiet cmake --preset web && quiet cmake --build --preset web --target veltrop_web; then
+    node tests/web/bench.mjs build/web/ui/web/Veltrop.html "$((runs * 2))"
+else
+    echo "web page not measured: its build or its packages could not be set up"
+fi
 
 if ! cmake --list-presets 2>/dev/null | grep -q '"windows"'; then
     exit 0

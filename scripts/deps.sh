@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only when some are missing.
 # Usage: scripts/deps.sh GROUP...
-#   (groups: core qt wayland windows wine32 aarch64 fuzz bench release)
+#   (groups: core qt wayland windows wine32 aarch64 fuzz bench release web)
 #
 # The package registry may be mid-sync, or one architecture's index may lag
 # the other's: the index update is retried, an index that still fails is
@@ -34,6 +34,13 @@ pkgs_fuzz=(clang libclang-rt-14-dev binutils)
 pkgs_bench=(libbenchmark-dev libxcb1-dev time xdotool x11-utils)
 # The release command: Debian's checker of the .deb.
 pkgs_release=(lintian)
+# The web page: emscripten and its node, the browsers its suites drive with
+# npm's packages (installed from package-lock.json below), Arial's
+# metric-compatible face, and zip and the icon renderer for the hosted
+# variant's download.
+pkgs_web=(emscripten nodejs chromium firefox-esr fonts-liberation2 zip librsvg2-bin)
+# Debian's npm, unless the node installed brings its own (and conflicts with it).
+command -v npm >/dev/null || pkgs_web+=(npm)
 
 want=()
 needs_i386=0
@@ -49,8 +56,28 @@ missing_now() {
   for p in "${want[@]}"; do installed "$p" || echo "$p"; done | sort -u
 }
 
+# The web group's npm packages, exactly as package-lock.json pins them;
+# again only when the lockfile changed since the last install.
+npm_packages() {
+  [[ " ${groups[*]} " == *" web "* ]] || return 0
+  local root
+  root=$(cd "$(dirname "$0")/.." && pwd)
+  [[ -f $root/package-lock.json ]] && command -v npm >/dev/null || return 0
+  local stamp=$root/node_modules/.veltrop-package-lock.json
+  cmp -s "$root/package-lock.json" "$stamp" && return 0
+  if (cd "$root" && npm ci --ignore-scripts --no-audit --no-fund >&2); then
+    cp "$root/package-lock.json" "$stamp"
+  else
+    echo "deps: npm ci failed; the browser suites cannot run" >&2
+  fi
+}
+groups=("$@")
+
 mapfile -t missing < <(missing_now)
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+if [[ ${#missing[@]} -eq 0 ]]; then
+  npm_packages
+  exit 0
+fi
 
 sudo=()
 [[ $(id -u) -ne 0 ]] && sudo=(sudo)
@@ -87,6 +114,7 @@ if ! "${apt[@]}" install -y -q --no-install-recommends "${missing[@]}"; then
   done
 fi
 
+npm_packages
 mapfile -t missing < <(missing_now)
 if [[ ${#missing[@]} -gt 0 ]]; then
   echo "deps: not installed: ${missing[*]}" >&2

@@ -3,14 +3,16 @@
 #   veltrop_<version>_<arch>.deb     the Linux program, for Debian and Ubuntu
 #   Veltrop-<version>.msi            the Windows installer
 #   Veltrop-<version>-win32.zip      Veltrop.exe with README.txt and LICENSE.txt
-#   SHA256SUMS                       the checksums of the three
+#   Veltrop-<version>.html           the web page, one file that works offline
+#   Veltrop-<version>-web.zip        the web page for hosting, installable as an app
+#   SHA256SUMS                       the checksums of the five
 # Reproducible: every time stamp is the last commit's time, so the same
 # commit gives the same files wherever and whenever it is built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
 
-scripts/deps.sh core qt windows release
+scripts/deps.sh core qt windows release web
 
 if [[ -n $(git status --porcelain) ]]; then
   echo "release: the working tree has changes; commit them first, so that the" \
@@ -28,7 +30,8 @@ quiet() {
 
 linux=build/release-linux
 windows=build/release-windows
-rm -rf "$linux" "$windows" dist
+web=build/release-web
+rm -rf "$linux" "$windows" "$web" dist
 mkdir dist
 
 echo "== Linux: the optimised program, packaged as a .deb"
@@ -50,6 +53,11 @@ build_windows() {
 echo "== Windows: Veltrop.exe, its installer and its zip"
 build_windows
 cp "$windows"/windows-release/Veltrop-*.msi "$windows"/windows-release/Veltrop-*-win32.zip dist/
+
+echo "== Web: the single page and the zip for hosting"
+quiet cmake --preset web -B "$web" -DVELTROP_BUILD_TESTS=OFF
+quiet cmake --build "$web" -j 2 --target veltrop_web_release
+cp "$web"/packaging/web/Veltrop-*.html "$web"/packaging/web/Veltrop-*-web.zip dist/
 
 echo "== Checks"
 (cd dist && sha256sum -- * >SHA256SUMS && sha256sum --check --strict SHA256SUMS)

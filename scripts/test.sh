@@ -14,7 +14,7 @@ notes=$(mktemp)
 summary=$(mktemp)
 skipped=$(mktemp)
 trap 'rm -f "$notes" "$summary" "$skipped"' EXIT
-scripts/deps.sh core qt wayland windows wine32 fuzz bench 2> >(tee -a "$notes" >&2) || true
+scripts/deps.sh core qt wayland windows wine32 fuzz bench web 2> >(tee -a "$notes" >&2) || true
 
 jobs=$(nproc)
 failed_steps=()
@@ -78,6 +78,11 @@ fi
 # The shipped (optimised) build: its hardening is checked on the binaries.
 echo "== bench: configure, build, hardening checks"
 build bench && run_ctest bench ctest --preset bench
+
+# The web page: the core suites as WebAssembly under node, and the page in
+# Chromium and Firefox.
+echo "== web: configure, build, test"
+build web && run_ctest web ctest --preset web -j "$jobs"
 
 # Each fuzzer runs for a bounded time (VELTROP_FUZZ_SECONDS, 60 by default).
 echo "== fuzz: configure, build, bounded fuzzing"

@@ -48,7 +48,13 @@ check "text: a paragraph wraps at 72" txt \
   $'aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee fffffffff ggggggggg\nhhhhhhhhh'
 check "text: a character plain text cannot show stops it" txt $'Caf\xc3\xa9\n' FAIL
 check "text: a sign outside the three stops it" txt $'a \xe2\x80\x94 b\n' FAIL
-check "an unknown format is refused" html $'A\n' FAIL
+check "HTML: a numbered list, bold, signs as they are, a paragraph after" html "$list" \
+  $'<ol>\n<li>Click <b>Enter</b> for 0–31 or −1 × 2.</li>\n<li>Two.</li>\n</ol>\n<p>After.</p>'
+check "HTML: markup characters escaped, a formula on one line" html $'a < b & c > d `e + f`\nnext\n' \
+  '<p>a &lt; b &amp; c &gt; d e&nbsp;+&nbsp;f next</p>'
+check "HTML: two lists and paragraphs between" html $'P\n\n1. a\n\nQ\n\n1. b\n   c\n' \
+  $'<p>P</p>\n<ol>\n<li>a</li>\n</ol>\n<p>Q</p>\n<ol>\n<li>b c</li>\n</ol>'
+check "an unknown format is refused" pdf $'A\n' FAIL
 
 ((failures == 0)) && echo "all cases passed"
 ((failures == 0))

@@ -9,16 +9,7 @@ find_program(VELTROP_MSIBUILD msibuild REQUIRED)
 find_program(VELTROP_FAKETIME faketime REQUIRED)
 find_program(VELTROP_ZIP zip REQUIRED)
 
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(VELTROP_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
-else()
-  execute_process(COMMAND git -C "${PROJECT_SOURCE_DIR}" log -1 --format=%ct
-    OUTPUT_VARIABLE VELTROP_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-    RESULT_VARIABLE _git_status ERROR_QUIET)
-  if(NOT _git_status EQUAL 0)
-    file(TIMESTAMP "${PROJECT_SOURCE_DIR}/CMakeLists.txt" VELTROP_SOURCE_DATE_EPOCH "%s" UTC)
-  endif()
-endif()
+include("${PROJECT_SOURCE_DIR}/cmake/SourceDate.cmake")
 
 # Name-based codes, in the URL namespace of RFC 4122: the same version
 # always gives the same codes, a new version new ones (so that it replaces

@@ -116,6 +116,37 @@ TEST(NumberReader, CorrectlyRoundedNearHalves) {
     EXPECT_EQ(runtime::ReadLeadingNumber(u"32767.49999999999"), 32767.49999999999);
 }
 
+TEST(NumberReader, RoundsCorrectlyAtTheEdgesOfDouble) {
+    // Bit for bit, sign of zero included: every build must convert these
+    // alike, whichever library routine does the work for it.
+    constexpr double kMax = std::numeric_limits<double>::max();
+    constexpr double kMinNormal = std::numeric_limits<double>::min();
+    constexpr double kMinSubnormal = std::numeric_limits<double>::denorm_min();
+    const ReaderCase cases[] = {
+        {u"1.7976931348623157e308", kMax},
+        {u"1.7976931348623158e308", kMax},  // under the halfway point to infinity
+        {u"1.7976931348623159e308", std::numeric_limits<double>::infinity()},
+        {u"-1.7976931348623159e308", -std::numeric_limits<double>::infinity()},
+        {u"2.2250738585072014e-308", kMinNormal},
+        {u"2.2250738585072011e-308", std::nextafter(kMinNormal, 0.0)},
+        {u"4.9406564584124654e-324", kMinSubnormal},
+        {u"2.4703282292062328e-324", kMinSubnormal},  // just over half the least
+        {u"2.4703282292062327e-324", 0.0},            // just under it
+        {u"-1e-400", -0.0},
+        {u"9007199254740993", 9007199254740992.0},  // halfway: to even
+        {u"9007199254740995", 9007199254740996.0},
+        {u"1.00000000000000011102230246251565404236316680908203125", 1.0},
+        {u"1.00000000000000011102230246251565404236316680908203126", std::nextafter(1.0, 2.0)},
+        {u"123456789012345678901234567890", 1.2345678901234568e29},
+        {u"0.000000000000000000000000000001e30", 1.0},
+    };
+    for (const ReaderCase& c : cases) {
+        const double read = runtime::ReadLeadingNumber(c.text);
+        EXPECT_EQ(read, c.value) << Printable(c.text);
+        EXPECT_EQ(std::signbit(read), std::signbit(c.value)) << Printable(c.text);
+    }
+}
+
 TEST(NumberReader, SurvivesHugeTexts) {
     const std::u16string digits(200'000, u'9');
     EXPECT_TRUE(std::isinf(runtime::ReadLeadingNumber(digits)));
