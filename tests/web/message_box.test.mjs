@@ -140,3 +140,33 @@ describe('closing the box', () => {
     });
   }
 });
+
+describe('opening the box', () => {
+  // Each way of pressing Enter on a number out of range opens the box and
+  // holds the program until it closes, twice running; the window then
+  // computes as before.
+  const presses = [
+    ['a click on Enter', (page) => click(page, 'cmdEnter')],
+    ['Space on the focused Enter', async (page) => { await page.focus('#cmdEnter'); await press(page, ' '); }],
+    ['Return on the focused Enter', async (page) => { await page.focus('#cmdEnter'); await press(page, 'Enter'); }],
+  ];
+  for (const [name, pressEnter] of presses) {
+    it(`by ${name}`, async () => {
+      await session.reopen();
+      const { page } = session;
+      for (const typed of ['-5', '0']) {
+        await click(page, 'txtInput');
+        await page.keyboard.type(typed);
+        await pressEnter(page);
+        await page.waitForFunction(() => document.getElementById('msgBox')?.checkVisibility());
+        assert.equal(await shown(page, 'txtInput'), typed, `${typed}: emptied before the box closed`);
+        await click(page, 'msgBoxOk');
+        await boxClosed(page);
+        assert.equal(await shown(page, 'txtInput'), '', `${typed}: not emptied after the box`);
+      }
+      await page.keyboard.type('3');
+      await click(page, 'cmdEnter');
+      assert.deepEqual(await results(page), [' 192', ' 3']);
+    });
+  }
+});
