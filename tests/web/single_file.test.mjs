@@ -59,3 +59,14 @@ it('is at most 160 KB, its program included', () => {
   const size = statSync(process.env.VELTROP_WEB_SINGLE || required('VELTROP_WEB_PAGE')).size;
   assert.ok(size <= 160 * 1000, `${size} bytes`);
 });
+
+it('starts where the browser cannot decode base64 itself (Safari before 18.2), and computes', async () => {
+  const { context, page, reopen } = await openWindow(browser);
+  await page.evaluateOnNewDocument(() => { delete Uint8Array.fromBase64; });
+  await reopen();
+  assert.equal(await page.evaluate(() => typeof Uint8Array.fromBase64), 'undefined');
+  await page.keyboard.type('1000');
+  await click(page, 'cmdEnter');
+  assert.deepEqual(await results(page), [' 195', ' 232']);
+  await context.close();
+});
