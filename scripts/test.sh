@@ -14,15 +14,18 @@ notes=$(mktemp)
 summary=$(mktemp)
 skipped=$(mktemp)
 trap 'rm -f "$notes" "$summary" "$skipped"' EXIT
-scripts/deps.sh core qt wayland windows wine32 fuzz bench web 2> >(tee -a "$notes" >&2) || true
+scripts/deps.sh core qt wayland windows wine32 fuzz bench web roots arm64 2> >(tee -a "$notes" >&2) || true
 
 jobs=$(nproc)
 failed_steps=()
 
-# Configures and builds a preset; a failure is recorded and its suite skipped.
+# Configures and builds a preset, with any command after it as the prefix
+# of both steps (a Debian root's run); a failure is recorded and its suite
+# skipped.
 build() {
   local preset=$1
-  if ! { cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$jobs"; }; then
+  shift
+  if ! { "$@" cmake --preset "$preset" >/dev/null && "$@" cmake --build --preset "$preset" -j "$jobs"; }; then
     failed_steps+=("$preset build")
     return 1
   fi
@@ -61,18 +64,53 @@ done
 
 # The 32-bit Windows program, cross-built, with its installer and zip; its
 # suites run under Wine, whose windows need an X display: a virtual one.
-# Where Wine's 32-bit loader cannot start (a kernel without 32-bit support,
-# or wine32 not installable), the checks of the executable and downloads
-# still run there, and the same window, program and installer suites run on
-# a 64-bit build of the same sources under wine64.
+# Wine runs it through a 32-bit Linux loader. Where the host has that
+# (wine32:i386), the suites run here; where it cannot be installed but this
+# machine starts 32-bit programs, the preset is built and tested in a 32-bit
+# Debian root with its own Wine; where 32-bit programs cannot start at all,
+# the checks of the executable and downloads still run here, and the same
+# window, program and installer suites run on a 64-bit build of the same
+# sources under wine64.
 wine_display=(xvfb-run -a -s "-screen 0 1024x768x24")
-echo "== windows: configure, build, test under Wine"
-if build windows; then
-  run_ctest windows "${wine_display[@]}" ctest --preset windows -j "$jobs"
-  if ! grep -qx 'VELTROP_WINE_USABLE:INTERNAL=ON' build/windows/CMakeCache.txt; then
-    echo "== windows64: the Windows suites on a 64-bit build, under wine64"
-    build windows64 && run_ctest windows64 "${wine_display[@]}" ctest --preset windows64 -j "$jobs"
+windows_route=
+if ! no_32_bit=$(scripts/starts-32-bit.sh 2>&1); then
+  windows_route=64-bit
+elif ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  echo "== windows: making or refreshing the 32-bit Debian root (wine32:i386 is not installed here)"
+  if scripts/debian-root.sh i386 ensure windows_root; then
+    windows_route=root
+  else
+    no_32_bit="the 32-bit Debian root could not be made (see above)"
+    failed_steps+=("32-bit root")
+    windows_route=64-bit
   fi
+fi
+if [[ $windows_route == root ]]; then
+  echo "== windows: configure, build, test in the 32-bit root, under its Wine"
+  in_root=(scripts/debian-root.sh i386 run)
+  build windows "${in_root[@]}" &&
+    run_ctest windows "${in_root[@]}" "${wine_display[@]}" ctest --preset windows -j "$jobs"
+  route_note="the 32-bit Veltrop.exe's suites ran in the 32-bit Debian root $(scripts/debian-root.sh i386 path), under its Wine (wine32:i386 is not installed on this machine)"
+else
+  echo "== windows: configure, build, test under Wine"
+  route_note="the 32-bit Veltrop.exe's suites ran under this machine's wine32"
+  if build windows; then
+    run_ctest windows "${wine_display[@]}" ctest --preset windows -j "$jobs"
+    if ! grep -qx 'VELTROP_WINE_USABLE:INTERNAL=ON' build/windows/CMakeCache.txt; then
+      echo "== windows64: the Windows suites on a 64-bit build, under wine64"
+      build windows64 && run_ctest windows64 "${wine_display[@]}" ctest --preset windows64 -j "$jobs"
+      route_note="the Windows suites ran on the 64-bit build under wine64, and the installed 32-bit program's run is skipped: ${no_32_bit:-Wine's 32-bit loader cannot start here}"
+    fi
+  fi
+fi
+
+# The arm64 Linux program: cross-compiled here against an arm64 Debian
+# root, its core and window suites run in that root under qemu-user.
+echo "== arm64: the core and window suites, cross-built, run emulated"
+if scripts/debian-root.sh arm64 ensure arm64_root; then
+  build arm64 && run_ctest arm64 scripts/debian-root.sh arm64 run ctest --preset arm64 -j "$jobs"
+else
+  failed_steps+=("arm64 root")
 fi
 
 # The shipped (optimised) build: its hardening is checked on the binaries.
@@ -97,6 +135,7 @@ skipped_count=$(wc -l <"$skipped")
 awk -v skipped="$skipped_count" '{total += $NF; failed += $4}
   END {printf "Total: %d passed, %d failed, %d skipped\n", total - failed - skipped, failed, skipped}' \
   "$summary"
+echo "Windows: ${route_note:-no Windows suite ran}."
 if ((skipped_count > 0)); then
   echo "Skipped, with the reason each gave:"
   cat "$skipped"

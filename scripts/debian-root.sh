@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# A Debian 12 root of another architecture, made once from the main suite
+# and kept outside the clone, for the programs the host cannot test itself:
+# the 32-bit Windows program under a 32-bit Wine, the arm64 Linux program.
+#
+#   scripts/debian-root.sh ARCH ensure GROUP...   make it, or refresh it, with
+#                                                 scripts/deps.sh's GROUPs in it
+#   scripts/debian-root.sh ARCH run COMMAND...    run COMMAND in it, in the
+#                                                 current folder (the clone is
+#                                                 mounted at its own path)
+#   scripts/debian-root.sh ARCH path              print where it lives
+#
+# Roots live in VELTROP_ROOTS (/var/cache/veltrop/roots by default), one per
+# architecture: later runs and CI on the same machine reuse them. Only the
+# main suite: its versions are consistent whatever state the security and
+# update indexes are in. A root whose package index is older than the
+# host's, or older than VELTROP_ROOT_MAX_DAYS days (7), is updated and
+# upgraded in place, not made again. A root being made or refreshed holds
+# its lock alone; runs share it, so that none sees a root half-upgraded.
+# Runs as root (through sudo otherwise): mounts, chroot.
+set -euo pipefail
+
+usage() {
+  echo "usage: $0 ARCH ensure GROUP... | ARCH run COMMAND... | ARCH path" >&2
+  exit 2
+}
+[[ $# -ge 2 ]] || usage
+arch=$1
+action=$2
+shift 2
+[[ $arch =~ ^[a-z0-9]+$ ]] || usage
+
+if [[ $(id -u) -ne 0 ]]; then
+  exec sudo --preserve-env=VELTROP_ROOTS,VELTROP_ROOT_MAX_DAYS,SOURCE_DATE_EPOCH,TZ,LC_ALL,CI \
+    "$0" "$arch" "$action" "$@"
+fi
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+roots=${VELTROP_ROOTS:-/var/cache/veltrop/roots}
+root="$roots/bookworm-$arch"
+lock="$roots/bookworm-$arch.lock"
+suite=bookworm
+
+# The host's own Debian mirror, from apt's sources (never a fixed host name).
+mirror() {
+  apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
+    awk -v suite="$suite" '$2 == suite { print $1; exit }'
+}
+
+# The Date: of a suite's InRelease in an apt lists folder, in seconds; 0
+# when there is none.
+index_date() {
+  local file
+  file=$(find "$1" -maxdepth 1 -name "*_dists_${suite}_InRelease" 2>/dev/null | head -1)
+  [[ -n $file ]] || { echo 0; return; }
+  date -d "$(sed -n 's/^Date: //p' "$file" | head -1)" +%s 2>/dev/null || echo 0
+}
+
+# A foreign architecture's programs start through qemu-user's binfmt_misc
+# handler; the host's own and i386 (which a 64-bit x86 kernel starts
+# itself) need none.
+enable_emulation() {
+  case "$arch" in
+    amd64 | i386) return 0 ;;
+    arm64) local handler=qemu-aarch64 ;;
+    armhf | armel) local handler=qemu-arm ;;
+    *) echo "debian-root: no emulator known for $arch" >&2; return 1 ;;
+  esac
+  local b=/proc/sys/fs/binfmt_misc
+  [[ -e $b/register ]] || mount -t binfmt_misc binfmt_misc "$b"
+  [[ $(head -1 "$b/$handler" 2>/dev/null) == enabled ]] || update-binfmts --enable "$handler"
+}
+
+# Runs a command in the root with /dev, /proc, /sys, a private /tmp and the
+# clone (with its git folder, for a worktree) mounted; the mounts belong to
+# a private mount namespace, so they go away with the command.
+in_root() {
+  local cwd=$PWD
+  local binds=("$here")
+  local git_dir
+  git_dir=$(git -C "$here" rev-parse --path-format=absolute --git-common-dir 2>/dev/null || true)
+  [[ -n $git_dir && $git_dir != "$here"/* ]] && binds+=("$git_dir")
+  unshare --mount --propagation private -- bash -euc '
+    root=$1 cwd=$2
+    shift 2
+    binds=()
+    while [[ $1 != -- ]]; do binds+=("$1"); shift; done
+    shift
+    mount --rbind /dev "$root/dev"
+    mount -t proc proc "$root/proc"
+    mount --rbind /sys "$root/sys"
+    mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
+    for dir in "${binds[@]}"; do
+      mkdir -p "$root$dir"
+      mount --bind "$dir" "$root$dir"
+    done
+    cp -L /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
+    # The host session'"'"'s displays and buses are not reachable from inside.
+    exec env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_RUNTIME_DIR -u DBUS_SESSION_BUS_ADDRESS \
+      -u XAUTHORITY HOME=/root chroot "$root" /bin/bash -c "cd \"\$0\" && exec \"\$@\"" "$cwd" "$@"
+  ' veltrop-root "$root" "$cwd" "${binds[@]}" -- "$@"
+}
+
+make_root() {
+  local url
+  url=$(mirror)
+  [[ -n $url ]] || { echo "debian-root: apt's sources name no mirror for $suite" >&2; return 1; }
+  local packages
+  packages=$("$here/scripts/deps.sh" --list "$@" | paste -sd, -)
+  echo "debian-root: making the $arch root in $root (from $url, $suite main)"
+  rm -rf "$root.new"
+  mmdebstrap --arch="$arch" --variant=apt --include="$packages" \
+    --aptopt='Acquire::Retries "3"' \
+    "$suite" "$root.new" "deb $url $suite main"
+  mv "$root.new" "$root"
+}
+
+refresh_root() {
+  local host_date root_date max_age now
+  host_date=$(index_date /var/lib/apt/lists)
+  root_date=$(index_date "$root/var/lib/apt/lists")
+  max_age=$((${VELTROP_ROOT_MAX_DAYS:-7} * 86400))
+  now=$(date +%s)
+  if ((host_date > root_date || now - root_date > max_age)); then
+    echo "debian-root: the $arch root's package index is old: updating it"
+    if in_root sh -c 'apt-get -q update && DEBIAN_FRONTEND=noninteractive apt-get -y -q upgrade' >"$root.refresh.log" 2>&1; then
+      echo "debian-root: the $arch root is up to date"
+    else
+      echo "debian-root: could not update the $arch root (see $root.refresh.log); going on with it as it is" >&2
+    fi
+  fi
+}
+
+case "$action" in
+  path)
+    echo "$root"
+    ;;
+  ensure)
+    mkdir -p "$roots"
+    enable_emulation
+    exec 9>"$lock"
+    flock 9
+    [[ -x $root/bin/sh ]] || make_root "$@"
+    refresh_root
+    # Groups added since the root was made.
+    in_root "$here/scripts/deps.sh" "$@"
+    ;;
+  run)
+    [[ $# -gt 0 ]] || usage
+    [[ -x $root/bin/sh ]] || { echo "debian-root: no $arch root in $root (make it with: $0 $arch ensure GROUP...)" >&2; exit 1; }
+    enable_emulation
+    exec 9>"$lock"
+    flock -s 9
+    in_root "$@"
+    ;;
+  *) usage ;;
+esac
