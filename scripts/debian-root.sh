@@ -110,7 +110,7 @@ make_root() {
   echo "debian-root: making the $arch root in $root (from $url, $suite main)"
   rm -rf "$root.new"
   mmdebstrap --arch="$arch" --variant=apt --include="$packages" \
-    --aptopt='Acquire::Retries "3"' \
+    --aptopt='Acquire::Retries "3"' --skip=cleanup/apt/lists \
     "$suite" "$root.new" "deb $url $suite main"
   mv "$root.new" "$root"
 }
