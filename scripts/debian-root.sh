@@ -101,6 +101,23 @@ in_root() {
   ' veltrop-root "$root" "$cwd" "${binds[@]}" -- "$@"
 }
 
+# apt as a test root needs it: no translated descriptions, no AppStream
+# catalogue (its update hook alone takes minutes under emulation), no
+# manual pages (nor man-db's index of them).
+configure_apt() {
+  local dir=$1
+  mkdir -p "$dir/etc/apt/apt.conf.d" "$dir/etc/dpkg/dpkg.cfg.d"
+  cat >"$dir/etc/apt/apt.conf.d/90veltrop" <<'EOF'
+Acquire::Languages "none";
+Acquire::IndexTargets::deb::DEP-11::DefaultEnabled "false";
+Acquire::IndexTargets::deb::DEP-11-icons::DefaultEnabled "false";
+Acquire::IndexTargets::deb::DEP-11-icons-small::DefaultEnabled "false";
+#clear APT::Update::Post-Invoke-Success;
+Acquire::Retries "3";
+EOF
+  echo 'path-exclude=/usr/share/man/*' >"$dir/etc/dpkg/dpkg.cfg.d/90veltrop"
+}
+
 make_root() {
   local url
   url=$(mirror)
@@ -109,8 +126,8 @@ make_root() {
   packages=$("$here/scripts/deps.sh" --list "$@" | paste -sd, -)
   echo "debian-root: making the $arch root in $root (from $url, $suite main)"
   rm -rf "$root.new"
-  mmdebstrap --arch="$arch" --variant=apt --include="$packages" \
-    --aptopt='Acquire::Retries "3"' --skip=cleanup/apt/lists \
+  mmdebstrap --arch="$arch" --variant=apt --include="$packages" --skip=cleanup/apt/lists \
+    --setup-hook="$(declare -f configure_apt); configure_apt \"\$1\"" \
     "$suite" "$root.new" "deb $url $suite main"
   mv "$root.new" "$root"
 }
@@ -141,6 +158,7 @@ case "$action" in
     exec 9>"$lock"
     flock 9
     [[ -x $root/bin/sh ]] || make_root "$@"
+    configure_apt "$root"
     refresh_root
     # Groups added since the root was made.
     in_root "$here/scripts/deps.sh" "$@"

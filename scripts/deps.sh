@@ -41,7 +41,7 @@ pkgs_arm64=(g++-aarch64-linux-gnu qemu-user-static binfmt-support qt6-base-dev-t
 pkgs_windows_root=(cmake ninja-build googletest git "${pkgs_windows_i686[@]}" wine32)
 # Inside the arm64 root: the libraries the program is compiled against, and
 # what its core and window suites and the package step run there.
-pkgs_arm64_root=(cmake qt6-base-dev libgl-dev libxcb1-dev fonts-liberation2 xvfb xauth
+pkgs_arm64_root=(cmake qt6-base-dev qt6-wayland libgl-dev libxcb1-dev fonts-liberation2 xvfb xauth
   x11-utils xdotool desktop-file-utils appstream dpkg-dev file binutils)
 pkgs_fuzz=(clang libclang-rt-14-dev binutils)
 pkgs_bench=(libbenchmark-dev libxcb1-dev time xdotool x11-utils)

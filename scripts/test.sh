@@ -13,7 +13,8 @@ cd "$(dirname "$0")/.."
 notes=$(mktemp)
 summary=$(mktemp)
 skipped=$(mktemp)
-trap 'rm -f "$notes" "$summary" "$skipped"' EXIT
+root_logs=$(mktemp -d)
+trap 'rm -rf "$notes" "$summary" "$skipped" "$root_logs"' EXIT
 scripts/deps.sh core qt wayland windows wine32 fuzz bench web roots arm64 2> >(tee -a "$notes" >&2) || true
 
 jobs=$(nproc)
@@ -57,6 +58,36 @@ run_ctest() {
   ((status == 0)) || failed_steps+=("$preset tests")
 }
 
+# Where the 32-bit Windows program's suites run (see the windows step
+# below): with the host's wine32, in a 32-bit Debian root, or on the 64-bit
+# build. Decided by starting a 32-bit program, not by Wine's answer.
+if ! no_32_bit=$(scripts/starts-32-bit.sh 2>&1); then
+  windows_route=64-bit
+elif dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  windows_route=host
+else
+  windows_route=root
+fi
+# On a fresh machine the Debian roots take minutes to make (the arm64 one's
+# package scripts run emulated): they are made in the background while the
+# native suites build and run, each logging to a file shown when it is
+# waited for.
+declare -A root_pids
+start_root() {
+  local arch=$1
+  shift
+  scripts/debian-root.sh "$arch" ensure "$@" >"$root_logs/$arch" 2>&1 &
+  root_pids[$arch]=$!
+}
+wait_root() {
+  local status=0
+  wait "${root_pids[$1]}" || status=$?
+  sed "s/^/  $1 root: /" "$root_logs/$1"
+  return "$status"
+}
+[[ $windows_route == root ]] && start_root i386 windows_root
+start_root arm64 arm64_root
+
 for preset in dev asan; do
   echo "== ${preset}: configure, build, test"
   build "$preset" && run_ctest "$preset" ctest --preset "$preset" -j "$jobs"
@@ -72,14 +103,9 @@ done
 # window, program and installer suites run on a 64-bit build of the same
 # sources under wine64.
 wine_display=(xvfb-run -a -s "-screen 0 1024x768x24")
-windows_route=
-if ! no_32_bit=$(scripts/starts-32-bit.sh 2>&1); then
-  windows_route=64-bit
-elif ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
-  echo "== windows: making or refreshing the 32-bit Debian root (wine32:i386 is not installed here)"
-  if scripts/debian-root.sh i386 ensure windows_root; then
-    windows_route=root
-  else
+if [[ $windows_route == root ]]; then
+  echo "== windows: the 32-bit Debian root (wine32:i386 is not installed here)"
+  if ! wait_root i386; then
     no_32_bit="the 32-bit Debian root could not be made (see above)"
     failed_steps+=("32-bit root")
     windows_route=64-bit
@@ -99,7 +125,8 @@ else
     if ! grep -qx 'VELTROP_WINE_USABLE:INTERNAL=ON' build/windows/CMakeCache.txt; then
       echo "== windows64: the Windows suites on a 64-bit build, under wine64"
       build windows64 && run_ctest windows64 "${wine_display[@]}" ctest --preset windows64 -j "$jobs"
-      route_note="the Windows suites ran on the 64-bit build under wine64, and the installed 32-bit program's run is skipped: ${no_32_bit:-Wine's 32-bit loader cannot start here}"
+      [[ -n $no_32_bit ]] || no_32_bit="the 32-bit Wine loader cannot start here"
+      route_note="the Windows suites ran on the 64-bit build under wine64, and the installed 32-bit program's run is skipped: $no_32_bit"
     fi
   fi
 fi
@@ -107,7 +134,7 @@ fi
 # The arm64 Linux program: cross-compiled here against an arm64 Debian
 # root, its core and window suites run in that root under qemu-user.
 echo "== arm64: the core and window suites, cross-built, run emulated"
-if scripts/debian-root.sh arm64 ensure arm64_root; then
+if wait_root arm64; then
   build arm64 && run_ctest arm64 scripts/debian-root.sh arm64 run ctest --preset arm64 -j "$jobs"
 else
   failed_steps+=("arm64 root")
