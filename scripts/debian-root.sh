@@ -20,40 +20,38 @@
 # Runs as root (through sudo otherwise): mounts, chroot.
 set -euo pipefail
 
+suite=bookworm
+
 usage() {
   echo "usage: $0 ARCH ensure GROUP... | ARCH run COMMAND... | ARCH path" >&2
   exit 2
 }
-[[ $# -ge 2 ]] || usage
-arch=$1
-action=$2
-shift 2
-[[ $arch =~ ^[a-z0-9]+$ ]] || usage
 
-if [[ $(id -u) -ne 0 ]]; then
-  exec sudo --preserve-env=VELTROP_ROOTS,VELTROP_ROOT_MAX_DAYS,SOURCE_DATE_EPOCH,TZ,LC_ALL,CI \
-    "$0" "$arch" "$action" "$@"
-fi
-
-here=$(cd "$(dirname "$0")/.." && pwd)
-roots=${VELTROP_ROOTS:-/var/cache/veltrop/roots}
-root="$roots/bookworm-$arch"
-lock="$roots/bookworm-$arch.lock"
-suite=bookworm
-
-# The host's own Debian mirror, from apt's sources (never a fixed host name).
+# The mirror that serves SUITE, from `apt-get indextargets` lines
+# ("URI RELEASE") on standard input: the host's own (never a fixed name).
+pick_mirror() {
+  awk -v suite="$1" '$2 == suite { print $1; exit }'
+}
 mirror() {
-  apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null |
-    awk -v suite="$suite" '$2 == suite { print $1; exit }'
+  apt-get indextargets --format '$(REPO_URI) $(RELEASE)' 2>/dev/null | pick_mirror "$suite"
 }
 
-# The Date: of a suite's InRelease in an apt lists folder, in seconds; 0
-# when there is none.
+# The Date: of the suite's InRelease in an apt lists folder, in seconds; 0
+# when there is none or it cannot be read.
 index_date() {
-  local file
+  local file when
   file=$(find "$1" -maxdepth 1 -name "*_dists_${suite}_InRelease" 2>/dev/null | head -1)
   [[ -n $file ]] || { echo 0; return; }
-  date -d "$(sed -n 's/^Date: //p' "$file" | head -1)" +%s 2>/dev/null || echo 0
+  when=$(sed -n 's/^Date: //p' "$file" | head -1)
+  [[ -n $when ]] && date -d "$when" +%s 2>/dev/null || echo 0
+}
+
+# Whether a root must be refreshed: HOST_DATE and ROOT_DATE are the index
+# dates of the host and of the root (0: none), NOW the time, MAX_AGE the
+# oldest a root's index may be, all in seconds.
+index_is_old() {
+  local host_date=$1 root_date=$2 now=$3 max_age=$4
+  ((root_date == 0 || host_date > root_date || now - root_date > max_age))
 }
 
 # A foreign architecture's programs start through qemu-user's binfmt_misc
@@ -133,12 +131,8 @@ make_root() {
 }
 
 refresh_root() {
-  local host_date root_date max_age now
-  host_date=$(index_date /var/lib/apt/lists)
-  root_date=$(index_date "$root/var/lib/apt/lists")
-  max_age=$((${VELTROP_ROOT_MAX_DAYS:-7} * 86400))
-  now=$(date +%s)
-  if ((host_date > root_date || now - root_date > max_age)); then
+  if index_is_old "$(index_date /var/lib/apt/lists)" "$(index_date "$root/var/lib/apt/lists")" \
+    "$(date +%s)" $((${VELTROP_ROOT_MAX_DAYS:-7} * 86400)); then
     echo "debian-root: the $arch root's package index is old: updating it"
     if in_root sh -c 'apt-get -q update && DEBIAN_FRONTEND=noninteractive apt-get -y -q upgrade' >"$root.refresh.log" 2>&1; then
       echo "debian-root: the $arch root is up to date"
@@ -148,28 +142,52 @@ refresh_root() {
   fi
 }
 
-case "$action" in
-  path)
-    echo "$root"
-    ;;
-  ensure)
-    mkdir -p "$roots"
-    enable_emulation
-    exec 9>"$lock"
-    flock 9
-    [[ -x $root/bin/sh ]] || make_root "$@"
-    configure_apt "$root"
-    refresh_root
-    # Groups added since the root was made.
-    in_root "$here/scripts/deps.sh" "$@"
-    ;;
-  run)
-    [[ $# -gt 0 ]] || usage
-    [[ -x $root/bin/sh ]] || { echo "debian-root: no $arch root in $root (make it with: $0 $arch ensure GROUP...)" >&2; exit 1; }
-    enable_emulation
-    exec 9>"$lock"
-    flock -s 9
-    in_root "$@"
-    ;;
-  *) usage ;;
-esac
+main() {
+  [[ $# -ge 2 ]] || usage
+  arch=$1
+  local action=$2
+  shift 2
+  [[ $arch =~ ^[a-z0-9]+$ ]] || usage
+  if [[ $(id -u) -ne 0 ]]; then
+    exec sudo --preserve-env=VELTROP_ROOTS,VELTROP_ROOT_MAX_DAYS,SOURCE_DATE_EPOCH,TZ,LC_ALL,CI \
+      "$0" "$arch" "$action" "$@"
+  fi
+  here=$(cd "$(dirname "$0")/.." && pwd)
+  roots=${VELTROP_ROOTS:-/var/cache/veltrop/roots}
+  root="$roots/$suite-$arch"
+  local lock="$roots/$suite-$arch.lock"
+
+  case "$action" in
+    path)
+      echo "$root"
+      ;;
+    ensure)
+      mkdir -p "$roots"
+      enable_emulation
+      exec 9>"$lock"
+      flock 9
+      [[ -x $root/bin/sh ]] || make_root "$@"
+      configure_apt "$root"
+      refresh_root
+      # Groups added since the root was made.
+      in_root "$here/scripts/deps.sh" "$@" 9>&-
+      ;;
+    run)
+      [[ $# -gt 0 ]] || usage
+      [[ -x $root/bin/sh ]] || {
+        echo "debian-root: no $arch root in $root (make it with: $0 $arch ensure GROUP...)" >&2
+        exit 1
+      }
+      enable_emulation
+      exec 9>"$lock"
+      flock -s 9
+      # Only this script holds the lock: a program the command leaves
+      # running (Wine's server lingers) must not keep it.
+      in_root "$@" 9>&-
+      ;;
+    *) usage ;;
+  esac
+}
+
+# Sourced (by its tests), it only defines its functions.
+[[ ${BASH_SOURCE[0]} != "$0" ]] || main "$@"

@@ -63,13 +63,18 @@ fi
 want=()
 needs_i386=0
 for group in "$@"; do
+  # A misspelt group would otherwise install nothing and report success.
+  if [[ ! $group =~ ^[a-z0-9_]+$ ]] || ! declare -p "pkgs_${group}" >/dev/null 2>&1; then
+    echo "deps: no package group '$group'" >&2
+    exit 2
+  fi
   declare -n list="pkgs_${group}"
   want+=("${list[@]}")
   [[ $group == wine32 ]] && needs_i386=1
 done
 
 if ((list_only)); then
-  printf '%s\n' "${want[@]}" | sort -u
+  ((${#want[@]} == 0)) || printf '%s\n' "${want[@]}" | sort -u
   exit 0
 fi
 

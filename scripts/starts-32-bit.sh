@@ -5,10 +5,15 @@
 # int 0x80: exit(0)), so the answer needs no 32-bit package or root, and a
 # kernel, a binfmt_misc entry or a seccomp filter that refuses such programs
 # is seen as the Wine loader and a 32-bit root would see it.
+# With --write FILE, only writes the program to FILE (for its tests).
 set -eu
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-program="$dir/exit0-i386"
+if [ "${1:-}" = --write ] && [ $# -eq 2 ]; then
+  program=$2
+else
+  dir=$(mktemp -d)
+  trap 'rm -rf "$dir"' EXIT
+  program="$dir/exit0-i386"
+fi
 # ELF header: 32-bit, little-endian, executable, i386, entry 0x08048054,
 # one program header right after it.
 printf '\177ELF\001\001\001\000\000\000\000\000\000\000\000\000' >"$program"
@@ -21,6 +26,7 @@ printf '\001\000\000\000\000\000\000\000\000\200\004\010\000\200\004\010' >>"$pr
 printf '\135\000\000\000\135\000\000\000\005\000\000\000\000\020\000\000' >>"$program"
 printf '\270\001\000\000\000\061\333\315\200' >>"$program"
 chmod +x "$program"
+[ "${1:-}" = --write ] && exit 0
 if out=$("$program" 2>&1); then
   exit 0
 else
