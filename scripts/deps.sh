@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh GROUP...
 #        scripts/deps.sh --list GROUP...   (only print the groups' packages)
 #   (groups: core qt wayland windows wine32 aarch64 fuzz bench release web
-#    roots arm64 windows_root arm64_root)
+#    roots arm64 windows_root arm64_root package_check)
 #
 # The package registry may be mid-sync, or one architecture's index may lag
 # the other's: the index update is retried, an index that still fails is
@@ -37,6 +37,9 @@ pkgs_aarch64=(g++-aarch64-linux-gnu qemu-user)
 pkgs_roots=(mmdebstrap arch-test util-linux)
 # The arm64 Linux program, cross-compiled against the arm64 root.
 pkgs_arm64=(g++-aarch64-linux-gnu qemu-user-static binfmt-support qt6-base-dev-tools googletest)
+# A clean root that a package is installed into and checked in (scripts/
+# check-package.sh): the X display and accessibility bus only, no Qt.
+pkgs_package_check=(xvfb xauth xdotool dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
 # Inside the 32-bit root: the windows preset, built and tested there.
 pkgs_windows_root=(cmake ninja-build googletest git "${pkgs_windows_i686[@]}" wine32)
 # Inside the arm64 root: the libraries the program is compiled against, and
