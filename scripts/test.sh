@@ -135,7 +135,8 @@ fi
 # root, its core and window suites run in that root under qemu-user.
 echo "== arm64: the core and window suites, cross-built, run emulated"
 if wait_root arm64; then
-  build arm64 && run_ctest arm64 scripts/debian-root.sh arm64 run ctest --preset arm64 -j "$jobs"
+  build arm64 env VELTROP_AARCH64_SYSROOT="$(scripts/debian-root.sh arm64 path)" &&
+    run_ctest arm64 scripts/debian-root.sh arm64 run ctest --preset arm64 -j "$jobs"
 else
   failed_steps+=("arm64 root")
 fi
