@@ -14,7 +14,7 @@
 # architecture: later runs and CI on the same machine reuse them. Only the
 # main suite: its versions are consistent whatever state the security and
 # update indexes are in. A root whose package index is older than the
-# host's, or older than VELTROP_ROOT_MAX_DAYS days (7), is updated and
+# host's, or not updated for VELTROP_ROOT_MAX_DAYS days (7), is updated and
 # upgraded in place, not made again. A root being made or refreshed holds
 # its lock alone; runs share it, so that none sees a root half-upgraded.
 # Runs as root (through sudo otherwise): mounts, chroot.
@@ -46,12 +46,14 @@ index_date() {
   [[ -n $when ]] && date -d "$when" +%s 2>/dev/null || echo 0
 }
 
-# Whether a root must be refreshed: HOST_DATE and ROOT_DATE are the index
-# dates of the host and of the root (0: none), NOW the time, MAX_AGE the
-# oldest a root's index may be, all in seconds.
+# Whether a root must be refreshed: HOST_DATE and ROOT_DATE are the Date
+# of the host's and of the root's index (0: none; a mirror's Date is when
+# it was published, which says nothing of when it was fetched), UPDATED when
+# the root was last made or updated (0: unknown), NOW the time, MAX_AGE the
+# longest a root goes without an update; all in seconds.
 index_is_old() {
-  local host_date=$1 root_date=$2 now=$3 max_age=$4
-  ((root_date == 0 || host_date > root_date || now - root_date > max_age))
+  local host_date=$1 root_date=$2 updated=$3 now=$4 max_age=$5
+  ((root_date == 0 || updated == 0 || host_date > root_date || now - updated > max_age))
 }
 
 # A foreign architecture's programs start through qemu-user's binfmt_misc
@@ -128,13 +130,17 @@ make_root() {
     --setup-hook="$(declare -f configure_apt); configure_apt \"\$1\"" \
     "$suite" "$root.new" "deb $url $suite main"
   mv "$root.new" "$root"
+  touch "$root.updated"
 }
 
 refresh_root() {
+  local updated
+  updated=$(stat -c %Y "$root.updated" 2>/dev/null || echo 0)
   if index_is_old "$(index_date /var/lib/apt/lists)" "$(index_date "$root/var/lib/apt/lists")" \
-    "$(date +%s)" $((${VELTROP_ROOT_MAX_DAYS:-7} * 86400)); then
+    "$updated" "$(date +%s)" $((${VELTROP_ROOT_MAX_DAYS:-7} * 86400)); then
     echo "debian-root: the $arch root's package index is old: updating it"
     if in_root sh -c 'apt-get -q update && DEBIAN_FRONTEND=noninteractive apt-get -y -q upgrade' >"$root.refresh.log" 2>&1; then
+      touch "$root.updated"
       echo "debian-root: the $arch root is up to date"
     else
       echo "debian-root: could not update the $arch root (see $root.refresh.log); going on with it as it is" >&2

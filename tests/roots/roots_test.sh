@@ -42,21 +42,26 @@ code=$(od -An -tx1 -j 84 "$program" | tr -d ' \n')
 source "$src/scripts/debian-root.sh"
 set +e
 
-# When a root is refreshed: host index date, root index date, now, oldest
-# allowed age, and whether it is old.
-while read -r host root now max expected what; do
+# When a root is refreshed: host index date, root index date, when the
+# root was last updated, now, longest time without an update, and whether
+# it is old.
+while read -r host root updated now max expected what; do
   [[ -n $host ]] || continue
-  if index_is_old "$host" "$root" "$now" "$max"; then got=old; else got=fresh; fi
-  [[ $got == "$expected" ]] || fail "index_is_old $host $root $now $max: $got, not $expected ($what)"
+  if index_is_old "$host" "$root" "$updated" "$now" "$max"; then got=old; else got=fresh; fi
+  [[ $got == "$expected" ]] ||
+    fail "index_is_old $host $root $updated $now $max: $got, not $expected ($what)"
 done <<'EOT'
-100 100 200  1000 fresh same index as the host, young
-200 100 300  1000 old   the host has seen a newer index
-100 200 300  1000 fresh the root is newer than the host's index
-0   100 200  1000 fresh the host has no index of its own
-100 0   200  1000 old   the root has no index
-0   0   200  1000 old   neither has one
-0   100 1100 1000 fresh exactly the oldest allowed
-0   100 1101 1000 old   one second past it
+100 100 150 200  1000 fresh same index as the host, updated lately
+200 100 150 300  1000 old   the host has seen a newer index
+100 200 250 300  1000 fresh the root is newer than the host's index
+0   100 150 200  1000 fresh the host has no index of its own
+100 0   150 200  1000 old   the root has no index
+0   0   150 200  1000 old   neither has one
+100 100 150 5000 1000 old   not updated for longer than allowed
+100 100 150 1150 1000 fresh exactly the longest allowed
+100 100 150 1151 1000 old   one second past it
+100 100 0   200  1000 old   never known to be updated
+100 100 4000 4100 1000 fresh a mirror published long ago, fetched lately
 EOT
 
 # The index date: only the suite's own InRelease counts, and a file that
