@@ -20,6 +20,16 @@ scripts/deps.sh core qt wayland windows wine32 fuzz bench web roots arm64 2> >(t
 jobs=$(nproc)
 failed_steps=()
 
+# Where the time goes: each step's seconds, printed with the total.
+step_times=()
+step_name=setup
+step_start=0
+mark() {
+  step_times+=("$step_name $((SECONDS - step_start)) s")
+  step_name=$1
+  step_start=$SECONDS
+}
+
 # Configures and builds a preset, with any command after it as the prefix
 # of both steps (a Debian root's run); a failure is recorded and its suite
 # skipped.
@@ -89,6 +99,7 @@ wait_root() {
 start_root arm64 arm64_root
 
 for preset in dev asan; do
+  mark "$preset"
   echo "== ${preset}: configure, build, test"
   build "$preset" && run_ctest "$preset" ctest --preset "$preset" -j "$jobs"
 done
@@ -102,6 +113,7 @@ done
 # the checks of the executable and downloads still run here, and the same
 # window, program and installer suites run on a 64-bit build of the same
 # sources under wine64.
+mark windows
 wine_display=(xvfb-run -a -s "-screen 0 1024x768x24")
 if [[ $windows_route == root ]]; then
   echo "== windows: the 32-bit Debian root (wine32:i386 is not installed here)"
@@ -133,6 +145,7 @@ fi
 
 # The arm64 Linux program: cross-compiled here against an arm64 Debian
 # root, its core and window suites run in that root under qemu-user.
+mark arm64
 echo "== arm64: the core and window suites, cross-built, run emulated"
 if wait_root arm64; then
   build arm64 env VELTROP_AARCH64_SYSROOT="$(scripts/debian-root.sh arm64 path)" &&
@@ -142,6 +155,7 @@ else
 fi
 
 # The shipped (optimised) build: its hardening is checked on the binaries.
+mark bench
 echo "== bench: configure, build, hardening checks"
 build bench && run_ctest bench ctest --preset bench
 
@@ -151,6 +165,7 @@ echo "== web: configure, build, test"
 build web && run_ctest web ctest --preset web -j "$jobs"
 
 # Each fuzzer runs for a bounded time (VELTROP_FUZZ_SECONDS, 60 by default).
+mark fuzz
 echo "== fuzz: configure, build, bounded fuzzing"
 if build fuzz; then
   run_ctest fuzz ctest --preset fuzz -j "$jobs"
@@ -163,7 +178,10 @@ skipped_count=$(wc -l <"$skipped")
 awk -v skipped="$skipped_count" '{total += $NF; failed += $4}
   END {printf "Total: %d passed, %d failed, %d skipped\n", total - failed - skipped, failed, skipped}' \
   "$summary"
+mark end
 echo "Windows: ${route_note:-no Windows suite ran}."
+time_list=$(printf '%s, ' "${step_times[@]}")
+echo "Time: ${time_list%, } (${SECONDS} s in all)"
 if ((skipped_count > 0)); then
   echo "Skipped, with the reason each gave:"
   cat "$skipped"
