@@ -37,6 +37,10 @@ def main(program):
             return None
 
         window = wait_for("the Veltrop window on the accessibility bus", frame)
+        # No window manager on the display: the keyboard focus is given to
+        # the window by hand, as a window manager would on its first map.
+        keys("search", "--sync", "--pid", str(veltrop.pid), "--name", "^Veltrop$",
+             "windowfocus", "--sync")
         prompt = "Enter Locomotive Number:"
         field = wait_for("the input box", lambda: find(window, Atspi.Role.TEXT, prompt))
         wait_for("the focus in the input box", lambda: focused(field))
