@@ -161,6 +161,7 @@ build bench && run_ctest bench ctest --preset bench
 
 # The web page: the core suites as WebAssembly under node, and the page in
 # Chromium and Firefox.
+mark web
 echo "== web: configure, build, test"
 build web && run_ctest web ctest --preset web -j "$jobs"
 
