@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only when some are missing.
 # Usage: scripts/deps.sh GROUP...
-#   (groups: core qt wayland windows wine32 aarch64 fuzz bench release web)
+#        scripts/deps.sh --list GROUP...   (only print the groups' packages)
+#   (groups: core qt wayland windows wine32 aarch64 fuzz bench release web
+#    roots arm64 windows_root arm64_root package_check)
 #
 # The package registry may be mid-sync, or one architecture's index may lag
 # the other's: the index update is retried, an index that still fails is
@@ -23,13 +25,27 @@ pkgs_wayland=(qt6-wayland sway wayvnc wtype grim dbus-daemon at-spi2-core python
 # 32-bit program runs under the 32-bit loader (group wine32, from the i386
 # architecture); where that cannot be installed or cannot start, a 64-bit
 # build of the same sources runs the suites under wine64.
-pkgs_windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64-win32
-  binutils-mingw-w64-x86-64 wine wine64 xvfb xauth icoutils fonts-liberation2
-  imagemagick fonts-wine xdotool wixl msitools faketime zip)
+pkgs_windows_i686=(g++-mingw-w64-i686 binutils-mingw-w64-i686 wine xvfb xauth icoutils
+  fonts-liberation2 imagemagick fonts-wine xdotool wixl msitools faketime zip)
+pkgs_windows=("${pkgs_windows_i686[@]}" g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64)
 pkgs_wine32=(wine32:i386)
 # The core and its tests cross-built for 64-bit Arm Linux, run under qemu
 # (cmake/toolchain-aarch64-linux.cmake).
 pkgs_aarch64=(g++-aarch64-linux-gnu qemu-user)
+# Debian roots of other architectures (scripts/debian-root.sh), and qemu's
+# user-mode emulator for the arm64 one.
+pkgs_roots=(mmdebstrap arch-test util-linux)
+# The arm64 Linux program, cross-compiled against the arm64 root.
+pkgs_arm64=(g++-aarch64-linux-gnu qemu-user-static binfmt-support qt6-base-dev-tools googletest)
+# A clean root that a package is installed into and checked in (scripts/
+# check-package.sh): the X display and accessibility bus only, no Qt.
+pkgs_package_check=(xvfb xauth xdotool dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0)
+# Inside the 32-bit root: the windows preset, built and tested there.
+pkgs_windows_root=(cmake ninja-build googletest git "${pkgs_windows_i686[@]}" wine32)
+# Inside the arm64 root: the libraries the program is compiled against, and
+# what its core and window suites and the package step run there.
+pkgs_arm64_root=(cmake qt6-base-dev qt6-wayland libgl-dev libxcb1-dev fonts-liberation2 xvfb xauth
+  x11-utils xdotool desktop-file-utils appstream dpkg-dev file binutils)
 pkgs_fuzz=(clang libclang-rt-14-dev binutils)
 pkgs_bench=(libbenchmark-dev libxcb1-dev time xdotool x11-utils)
 # The release command: Debian's checker of the .deb.
@@ -42,13 +58,28 @@ pkgs_web=(emscripten nodejs chromium firefox-esr fonts-liberation2 zip librsvg2-
 # Debian's npm, unless the node installed brings its own (and conflicts with it).
 command -v npm >/dev/null || pkgs_web+=(npm)
 
+list_only=0
+if [[ ${1:-} == --list ]]; then
+  list_only=1
+  shift
+fi
 want=()
 needs_i386=0
 for group in "$@"; do
+  # A misspelt group would otherwise install nothing and report success.
+  if [[ ! $group =~ ^[a-z0-9_]+$ ]] || ! declare -p "pkgs_${group}" >/dev/null 2>&1; then
+    echo "deps: no package group '$group'" >&2
+    exit 2
+  fi
   declare -n list="pkgs_${group}"
   want+=("${list[@]}")
   [[ $group == wine32 ]] && needs_i386=1
 done
+
+if ((list_only)); then
+  ((${#want[@]} == 0)) || printf '%s\n' "${want[@]}" | sort -u
+  exit 0
+fi
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 missing_now() {

@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
 # Makes the release downloads in dist/ from the committed source:
-#   veltrop_<version>_<arch>.deb     the Linux program, for Debian and Ubuntu
+#   veltrop_<version>_amd64.deb      the Linux program, for Debian and Ubuntu
+#   veltrop_<version>_arm64.deb      the same for arm64: Raspberry Pi OS 64-bit
 #   Veltrop-<version>.msi            the Windows installer
 #   Veltrop-<version>-win32.zip      Veltrop.exe with README.txt and LICENSE.txt
 #   Veltrop-<version>.html           the web page, one file that works offline
 #   Veltrop-<version>-web.zip        the web page for hosting, installable as an app
-#   SHA256SUMS                       the checksums of the five
+#   SHA256SUMS                       the checksums of the six
 # Reproducible: every time stamp is the last commit's time, so the same
 # commit gives the same files wherever and whenever it is built.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
 
-scripts/deps.sh core qt windows release web
+scripts/deps.sh core qt windows release web roots arm64
 
 if [[ -n $(git status --porcelain) ]]; then
   echo "release: the working tree has changes; commit them first, so that the" \
@@ -43,6 +44,20 @@ quiet cmake --build "$linux" -j 2
 debs=("$linux"/veltrop_*.deb)
 [[ -e ${debs[0]} ]] || { echo "release: cpack made no .deb in $linux" >&2; exit 1; }
 cp "${debs[@]}" dist/
+
+# The arm64 program is compiled here, at the host's speed, against the
+# arm64 Debian root's libraries, and packaged in that root (under qemu-user),
+# where dpkg-shlibdeps finds the arm64 packages the program links against.
+echo "== Linux arm64: the optimised program, cross-compiled, packaged as a .deb"
+quiet scripts/debian-root.sh arm64 ensure arm64_root
+arm64=build/release-arm64
+rm -rf "$arm64"
+VELTROP_AARCH64_SYSROOT=$(scripts/debian-root.sh arm64 path)
+export VELTROP_AARCH64_SYSROOT
+quiet cmake --preset release-arm64 -B "$arm64"
+quiet cmake --build "$arm64" -j 2
+(cd "$arm64" && quiet ../../scripts/debian-root.sh arm64 run cpack -G DEB)
+cp "$arm64"/veltrop_*_arm64.deb dist/
 
 # The Windows program is built as scripts/build-windows.sh builds it (the
 # windows preset's Veltrop target); the installer and the zip come with it.

@@ -7,8 +7,10 @@ cmake_policy(VERSION 3.25)
 set(no_display "^veltrop: no display to open the window on")
 # Each case: a name, the exit status ("running" for a window still open
 # when the time is up), the stream that speaks ("out" or "err"; the other
-# stays silent), a pattern for its first line, then the environment and the
-# command line, with @ for the program. Standard error must be one line.
+# stays silent; "full": standard output is /dev/full, a disk with no room,
+# and standard error speaks), a pattern for its first line, then the
+# environment and the command line, with @ for the program. Standard error
+# must be one line.
 set(cases
   "nothing set|1|err|${no_display}|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@"
   "X display without a server|1|err|${no_display}.*:9876|DISPLAY=:9876|--unset=WAYLAND_DISPLAY|@"
@@ -20,6 +22,10 @@ set(cases
   "--help|0|out|^Usage: veltrop|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|--help"
   "-h|0|out|^Usage: veltrop|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|-h"
   "--version|0|out|^Veltrop ${VERSION}$|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|--version"
+  "--version to a full disk|1|full|^veltrop: write error: No space left on device$|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|--version"
+  "--help to a full disk|1|full|^veltrop: write error: No space left on device$|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|--help"
+  "-h to a full disk, with a Qt option|1|full|^veltrop: write error: No space left on device$|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|-style|fusion|-h"
+  "mistake with standard output full|2|full|^veltrop: .*'bogus'|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|--bogus"
   "unknown option|2|err|^veltrop: .*'bogus'|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|--bogus"
   "unknown option after a Qt option|2|err|^veltrop: .*'x'|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|-style|fusion|-x"
   "argument the program does not take|2|err|^veltrop: .*'1000'|--unset=DISPLAY|--unset=WAYLAND_DISPLAY|@|1000")
@@ -27,9 +33,16 @@ foreach(case IN LISTS cases)
   string(REPLACE "|" ";" case "${case}")
   list(POP_FRONT case name expected_status stream pattern)
   list(TRANSFORM case REPLACE "^@$" "${PROGRAM}")
+  set(out "")
+  if(stream STREQUAL "full")
+    set(stream err)
+    set(output OUTPUT_FILE /dev/full)
+  else()
+    set(output OUTPUT_VARIABLE out)
+  endif()
   execute_process(
     COMMAND "${CMAKE_COMMAND}" -E env --unset=QT_QPA_PLATFORM --unset=XDG_SESSION_TYPE ${case}
-    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 10)
+    RESULT_VARIABLE status ${output} ERROR_VARIABLE err TIMEOUT 10)
   set(report "${name}: exit status ${status}, standard output:\n${out}standard error:\n${err}")
   if(expected_status STREQUAL "running")
     # Still showing its window; Qt may have warned about the session.

@@ -3,7 +3,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QStringList>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "res/version.h"
 #include "ui/qt/design_to_qt.h"
@@ -37,6 +39,24 @@ constexpr QtOption kQtOptions[] = {
 
 void Print(std::FILE* stream, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+// An answer on standard output, status 0; a write that fails (a full disk,
+// a closed descriptor) is no answer: it is said on standard error as
+// coreutils say it, with status 1, so that a script sees the failure.
+int Answer(const QString& program, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    errno = 0;
+    const std::size_t size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stdout) == size;
+    if (std::fflush(stdout) == 0 && written && std::ferror(stdout) == 0) {
+        return 0;
+    }
+    const int error = errno;
+    Print(stderr, error != 0 ? QStringLiteral("%1: write error: %2\n")
+                                   .arg(program, QString::fromLocal8Bit(std::strerror(error)))
+                             : QStringLiteral("%1: write error\n").arg(program));
+    return 1;
 }
 
 }  // namespace
@@ -85,12 +105,10 @@ std::optional<int> CommandLine::AnswerWithoutWindow() const {
         case Request::Window:
             return std::nullopt;
         case Request::Help:
-            Print(stdout, HelpText());
-            return 0;
+            return Answer(program_, HelpText());
         case Request::Version:
-            Print(stdout, QStringLiteral("%1 %2\n").arg(ToQString(version::kProductName),
-                                                        ToQString(version::kRelease)));
-            return 0;
+            return Answer(program_, QStringLiteral("%1 %2\n").arg(ToQString(version::kProductName),
+                                                                  ToQString(version::kRelease)));
         case Request::Mistake:
             Print(stderr, QStringLiteral("%1: %2 Try '%1 --help'.\n").arg(program_, mistake_));
             return 2;

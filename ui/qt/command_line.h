@@ -13,9 +13,9 @@ class CommandLine {
 public:
     CommandLine(int argc, char* argv[]);
 
-    // Prints the help or the version to standard output (status 0), or a
-    // mistake as one line to standard error (status 2); nothing when the
-    // window is to open.
+    // Prints the help or the version to standard output (status 0; 1 when
+    // that write fails), or a mistake as one line to standard error
+    // (status 2); nothing when the window is to open.
     std::optional<int> AnswerWithoutWindow() const;
 
     // Whether Qt is told here which platform plugin to start, or which X
