@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs whatever is missing, builds, and runs every test suite:
-# the debug build, the sanitizer build and the Windows build under Wine,
-# the hardening of the optimised build, and each fuzzer for a bounded time.
+# the debug build, the sanitizer build, the Windows build under Wine, the
+# arm64 build under emulation, the hardening of the optimised build, the web
+# page in Chromium and Firefox, and each fuzzer for a bounded time.
 # Every suite runs even when an earlier one fails; the total comes last,
 # then every skipped test with its reason, and the exit status is non-zero
 # if any build or test failed.
