@@ -2,22 +2,18 @@
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { after, before, describe, it } from 'node:test';
+import { describe, it } from 'node:test';
 import {
-  click, launch, openWindow, press,
+  click, press, windowForSuite,
 } from './support/harness.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 let browser;
 let session;
-before(async () => {
-  browser = await launch();
-  session = await openWindow(browser);
-});
-after(async () => {
-  assert.deepEqual(session?.foreign, []);
-  await browser?.close();
+windowForSuite((b, s) => {
+  browser = b;
+  session = s;
 });
 
 async function computeThenRefuse(page) {

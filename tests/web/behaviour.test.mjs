@@ -1,9 +1,9 @@
 // What the window computes from what is typed, driven like a user: keys
 // into the box, mouse clicks on the buttons.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { describe, it } from 'node:test';
 import {
-  boxOpen, click, focused, launch, openWindow, press, results, shown,
+  boxOpen, click, focused, press, results, shown, windowForSuite,
 } from './support/harness.mjs';
 
 // The captions for an accepted number, from the address layout (0xC000 +
@@ -15,14 +15,9 @@ function captionsFor(number) {
 
 let browser;
 let session;
-before(async () => {
-  browser = await launch();
-  session = await openWindow(browser);
-});
-after(async () => {
-  // Whatever the tests did, nothing left the page.
-  assert.deepEqual(session?.foreign, []);
-  await browser?.close();
+windowForSuite((b, s) => {
+  browser = b;
+  session = s;
 });
 
 async function fresh() {

@@ -1,19 +1,15 @@
 // The window from the keyboard alone, and what a paste puts into the box.
 import assert from 'node:assert/strict';
-import { after, before, describe, it } from 'node:test';
+import { describe, it } from 'node:test';
 import {
-  boxOpen, click, copyToClipboard, focused, launch, openWindow, press, results, sharedInputCases, shown,
+  boxOpen, click, copyToClipboard, focused, press, results, sharedInputCases, shown, windowForSuite,
 } from './support/harness.mjs';
 
 let browser;
 let session;
-before(async () => {
-  browser = await launch();
-  session = await openWindow(browser);
-});
-after(async () => {
-  assert.deepEqual(session?.foreign, []);
-  await browser?.close();
+windowForSuite((b, s) => {
+  browser = b;
+  session = s;
 });
 
 async function focusSequence(page, key, count) {

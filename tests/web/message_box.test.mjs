@@ -3,18 +3,14 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
 import {
-  boxOpen, click, focused, launch, openWindow, press, results, shown,
+  boxOpen, click, focused, openWindow, press, results, shown, windowForSuite,
 } from './support/harness.mjs';
 
 let browser;
 let session;
-before(async () => {
-  browser = await launch();
-  session = await openWindow(browser);
-});
-after(async () => {
-  assert.deepEqual(session?.foreign, []);
-  await browser?.close();
+windowForSuite((b, s) => {
+  browser = b;
+  session = s;
 });
 
 // 1000 computed, then -5 refused: the box is open over known results.

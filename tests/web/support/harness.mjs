@@ -2,7 +2,9 @@
 // shows. Input always goes through puppeteer's mouse, keyboard and touch
 // screen (trusted events); the page is only ever read from here, never
 // driven by script.
+import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
+import { after, before } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
 
@@ -214,4 +216,21 @@ export function designControls() {
     throw new Error(`read ${controls.length} controls from the design record, not 11`);
   }
   return controls;
+}
+
+// One browser and one window for a whole suite, opened before its tests and
+// handed to `use`; after them, whatever the tests did, nothing may have left
+// the page.
+export function windowForSuite(use) {
+  let browser;
+  let session;
+  before(async () => {
+    browser = await launch();
+    session = await openWindow(browser);
+    use(browser, session);
+  });
+  after(async () => {
+    assert.deepEqual(session?.foreign, []);
+    await browser?.close();
+  });
 }
